@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Configures and builds one configuration: release (default) or asan.
+# usage: scripts/build.sh [release|asan] [ninja targets...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+config=${1:-release}; shift || true
+case "$config" in
+  release) flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLANE_SANITIZE=OFF) ;;
+  asan)    flags=(-DCMAKE_BUILD_TYPE=Debug -DVORLANE_SANITIZE=ON) ;;
+  *) echo "unknown configuration: $config" >&2; exit 2 ;;
+esac
+cmake -S . -B "build/$config" -G Ninja "${flags[@]}" >/dev/null
+cmake --build "build/$config" -- "$@"

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package that Vorlane's build, the program and its tests need.
+# Idempotent: packages already present are left alone. Run as root (or through sudo).
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
+  qt6-multimedia-dev qt6-webengine-dev libqt6svg6
+  libjpeg62-turbo-dev libcdio-dev libxcb1-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # run
+  qt6-qpa-plugins qt6-gtk-platformtheme gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  fonts-dejavu-core fonts-liberation xdg-utils
+  # tests
+  xvfb xauth xdotool x11-utils xclip imagemagick gifsicle sox poppler-utils
+  python3 python3-pyftpdlib vsftpd
+  mingw-w64 clang libclang-rt-14-dev
+  ripgrep hyperfine
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

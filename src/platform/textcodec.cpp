@@ -1,0 +1,92 @@
+#include "platform/textcodec.h"
+
+#include <QFile>
+
+namespace platform {
+
+namespace {
+
+// Windows-1252 for 0x80..0x9F; the five holes of the code page map to themselves.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char16_t cp1252(unsigned char byte)
+{
+    if (byte >= 0x80 && byte < 0xA0)
+        return kCp1252High[byte - 0x80];
+    return byte;
+}
+
+// Length of the valid UTF-8 sequence at p (1 to 4), or 0 when the bytes there are not one.
+int utf8SequenceLength(const unsigned char *p, const unsigned char *end, char32_t &code)
+{
+    const unsigned char b = p[0];
+    int length;
+    char32_t min;
+    if (b < 0x80) {
+        code = b;
+        return 1;
+    } else if ((b & 0xE0) == 0xC0) {
+        length = 2; code = b & 0x1F; min = 0x80;
+    } else if ((b & 0xF0) == 0xE0) {
+        length = 3; code = b & 0x0F; min = 0x800;
+    } else if ((b & 0xF8) == 0xF0) {
+        length = 4; code = b & 0x07; min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (end - p < length)
+        return 0;
+    for (int i = 1; i < length; ++i) {
+        if ((p[i] & 0xC0) != 0x80)
+            return 0;
+        code = (code << 6) | (p[i] & 0x3F);
+    }
+    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+} // namespace
+
+QString decodeText(const char *data, qsizetype size)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(data);
+    const auto *end = p + size;
+    // Plain ASCII is by far the most common case.
+    const unsigned char *q = p;
+    while (q < end && *q < 0x80)
+        ++q;
+    if (q == end)
+        return QString::fromLatin1(data, size);
+
+    QString out;
+    out.reserve(size);
+    out.append(QLatin1String(data, q - p));
+    while (q < end) {
+        char32_t code;
+        const int length = utf8SequenceLength(q, end, code);
+        if (length == 0) {
+            out.append(QChar(cp1252(*q)));
+            ++q;
+        } else {
+            if (code >= 0x10000) {
+                out.append(QChar::highSurrogate(code));
+                out.append(QChar::lowSurrogate(code));
+            } else {
+                out.append(QChar(static_cast<char16_t>(code)));
+            }
+            q += length;
+        }
+    }
+    return out;
+}
+
+QByteArray encodePath(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+} // namespace platform

@@ -1,0 +1,176 @@
+#include "search/core/filescanner.h"
+
+#include "platform/regularfile.h"
+#include "search/core/lineends.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace search {
+
+namespace {
+
+constexpr char CtrlZ = 26;
+
+} // namespace
+
+FileScanner::FileScanner(const QByteArray &needle, bool caseSensitive, bool firstOccurrenceOnly,
+                         std::size_t blockSize)
+    : m_finder(needle, caseSensitive),
+      m_searchable(!needle.contains('\r') && !needle.contains('\n') && !needle.contains(CtrlZ)),
+      m_firstOnly(firstOccurrenceOnly)
+{
+    // A block must hold a carried partial line plus fresh bytes, and the string several times.
+    m_blockSize = std::max({blockSize, 4 * m_finder.size(), 4 * ScanHeadBytes});
+    m_carryLimit = m_blockSize / 4;
+    m_buffer.resize(m_blockSize + 1);
+}
+
+FileScanner::Result FileScanner::scan(platform::RegularFile &file, ScanListener &listener)
+{
+    return run([&file](char *to, std::size_t room) { return file.read(to, room); }, listener);
+}
+
+FileScanner::Result FileScanner::scan(const char *data, std::size_t size, ScanListener &listener)
+{
+    std::size_t offset = 0;
+    return run(
+        [&](char *to, std::size_t room) {
+            const std::size_t n = std::min(room, size - offset);
+            std::memcpy(to, data + offset, n);
+            offset += n;
+            return static_cast<long>(n);
+        },
+        listener);
+}
+
+// The buffer always starts at the start of the current line, except for a line longer than the
+// carry limit: then only its first bytes (head) are kept aside and the buffer starts with the
+// last size-1 bytes of it, so an occurrence cut by the block boundary is still seen.
+template <typename ReadFn>
+FileScanner::Result FileScanner::run(ReadFn &&read, ScanListener &listener)
+{
+    Result result;
+    std::int64_t &lines = result.linesRead; // line ends consumed so far
+    std::size_t carried = 0;                // bytes at the buffer's start kept from the last block
+    bool lineMatched = false;               // the line at the buffer's start is already reported
+    bool continued = false;                 // the line at the buffer's start began before it
+    QByteArray head;                        // first bytes of a continued line
+    const std::size_t needleSize = m_finder.size();
+    char *const buffer = m_buffer.data();
+
+    for (;;) {
+        // Fill the block.
+        std::size_t filled = carried;
+        bool final = false;
+        while (filled < m_blockSize) {
+            const long got = read(buffer + filled, m_blockSize - filled);
+            if (got < 0) {
+                result.outcome = Outcome::ReadError;
+                return result;
+            }
+            if (got == 0) {
+                final = true;
+                break;
+            }
+            const char *stop = static_cast<const char *>(std::memchr(buffer + filled, CtrlZ, static_cast<std::size_t>(got)));
+            if (stop) {
+                filled = static_cast<std::size_t>(stop - buffer);
+                final = true;
+                break;
+            }
+            filled += static_cast<std::size_t>(got);
+        }
+        // A CR at the end of a block may be the first half of a CR LF: keep it for the next one.
+        std::size_t end = filled;
+        if (!final && end > 0 && buffer[end - 1] == '\r')
+            --end;
+
+        const char *const begin = buffer;
+        const char *const stopAt = buffer + end;
+        const char *pos = begin;      // start of the current line (or of the continued bytes)
+        const char *from = begin;     // where the next search starts
+        bool deferred = false;        // a match in an unfinished short line waits for more bytes
+
+        while (m_searchable) {
+            const char *hit = m_finder.find(from, stopAt);
+            if (!hit)
+                break;
+            if (const char *lineStart = afterLastLineEnd(pos, hit)) {
+                lines += static_cast<std::int64_t>(countLineEnds(pos, lineStart));
+                pos = lineStart;
+                lineMatched = false;
+                continued = false;
+            }
+            const char *lineEnd = findLineEnd(hit + needleSize, stopAt);
+            if (!lineMatched) {
+                const std::size_t known = static_cast<std::size_t>((lineEnd ? lineEnd : stopAt) - pos);
+                if (continued) {
+                    listener.matchedLine(lines + 1, head.constData(), static_cast<std::size_t>(head.size()));
+                } else if (lineEnd || final || known >= ScanHeadBytes) {
+                    listener.matchedLine(lines + 1, pos, std::min(known, ScanHeadBytes));
+                } else {
+                    deferred = true;
+                    break;
+                }
+                result.matched = true;
+                if (m_firstOnly) {
+                    ++lines;
+                    return result;
+                }
+                lineMatched = true;
+            }
+            if (!lineEnd)
+                break;
+            from = lineEnd + 1;
+            if (*lineEnd == '\r' && from < stopAt && *from == '\n')
+                ++from;
+            ++lines;
+            pos = from;
+            lineMatched = false;
+            continued = false;
+        }
+
+        // Count the complete lines left in the block; what follows the last line end is the
+        // start of a line that goes on in the next block.
+        const char *partial = pos;
+        if (!deferred) {
+            if (const char *after = afterLastLineEnd(pos, stopAt)) {
+                lines += static_cast<std::int64_t>(countLineEnds(pos, after));
+                partial = after;
+                lineMatched = false;
+                continued = false;
+            }
+        }
+
+        if (final) {
+            if (partial < stopAt || continued)
+                ++lines;
+            return result;
+        }
+        if (!listener.checkpoint(lines)) {
+            result.outcome = Outcome::Stopped;
+            return result;
+        }
+
+        // Carry the unfinished line (and a kept CR) to the front of the buffer.
+        const std::size_t partialSize = static_cast<std::size_t>(filled - (partial - begin));
+        const std::size_t lineBytes = static_cast<std::size_t>(stopAt - partial);
+        if (partialSize <= m_carryLimit) {
+            std::memmove(buffer, partial, partialSize);
+            carried = partialSize;
+        } else {
+            if (!continued) {
+                head = QByteArray(partial, static_cast<qsizetype>(std::min(lineBytes, ScanHeadBytes)));
+                continued = true;
+            }
+            // Keep size-1 bytes of the line so that an occurrence across the boundary is found.
+            const std::size_t keepLine = std::min(lineBytes, needleSize > 0 ? needleSize - 1 : 0);
+            const std::size_t keep = keepLine + (filled - end);
+            std::memmove(buffer, stopAt - keepLine, keep);
+            carried = keep;
+        }
+    }
+}
+
+} // namespace search

@@ -1,0 +1,117 @@
+#include "search/core/lineends.h"
+
+#include <cstring>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#define VORLANE_X86 1
+#endif
+
+namespace search {
+
+namespace {
+
+std::size_t countScalar(const char *p, const char *end)
+{
+    std::size_t count = 0;
+    for (; p < end; ++p) {
+        if (*p == '\n')
+            ++count;
+        else if (*p == '\r' && !(p + 1 < end && p[1] == '\n'))
+            ++count;
+    }
+    return count;
+}
+
+#ifdef VORLANE_X86
+
+// Counts LF, plus CR not followed by LF, 32 bytes at a time; p + 1 is loaded to see the follower.
+__attribute__((target("avx2,popcnt")))
+std::size_t countAvx2(const char *p, const char *end)
+{
+    const __m256i lf = _mm256_set1_epi8('\n');
+    const __m256i cr = _mm256_set1_epi8('\r');
+    std::size_t count = 0;
+    while (end - p > 32) {
+        const __m256i here = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(p));
+        const __m256i next = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(p + 1));
+        const __m256i lfHere = _mm256_cmpeq_epi8(here, lf);
+        const __m256i loneCr = _mm256_andnot_si256(_mm256_cmpeq_epi8(next, lf), _mm256_cmpeq_epi8(here, cr));
+        const unsigned mask = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_or_si256(lfHere, loneCr)));
+        count += static_cast<std::size_t>(__builtin_popcount(mask));
+        p += 32;
+    }
+    return count + countScalar(p, end);
+}
+
+std::size_t countSse2(const char *p, const char *end)
+{
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    std::size_t count = 0;
+    while (end - p > 16) {
+        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 1));
+        const __m128i lfHere = _mm_cmpeq_epi8(here, lf);
+        const __m128i loneCr = _mm_andnot_si128(_mm_cmpeq_epi8(next, lf), _mm_cmpeq_epi8(here, cr));
+        const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(lfHere, loneCr)));
+        count += static_cast<std::size_t>(__builtin_popcount(mask));
+        p += 16;
+    }
+    return count + countScalar(p, end);
+}
+
+bool haveAvx2()
+{
+    static const bool have = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt");
+    }();
+    return have;
+}
+
+#endif
+
+} // namespace
+
+std::size_t countLineEnds(const char *begin, const char *end)
+{
+#ifdef VORLANE_X86
+    return haveAvx2() ? countAvx2(begin, end) : countSse2(begin, end);
+#else
+    return countScalar(begin, end);
+#endif
+}
+
+const char *findLineEnd(const char *begin, const char *end)
+{
+    const char *p = begin;
+#ifdef VORLANE_X86
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    for (; end - p >= 16; p += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        const unsigned mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(v, cr))));
+        if (mask)
+            return p + __builtin_ctz(mask);
+    }
+#endif
+    for (; p < end; ++p)
+        if (*p == '\n' || *p == '\r')
+            return p;
+    return nullptr;
+}
+
+const char *afterLastLineEnd(const char *begin, const char *end)
+{
+    const auto length = static_cast<std::size_t>(end - begin);
+    const char *lf = static_cast<const char *>(memrchr(begin, '\n', length));
+    const char *from = lf ? lf + 1 : begin;
+    const char *cr = static_cast<const char *>(memrchr(from, '\r', static_cast<std::size_t>(end - from)));
+    if (cr)
+        return cr + 1;
+    return lf ? lf + 1 : nullptr;
+}
+
+} // namespace search

@@ -1,0 +1,29 @@
+// What one search looks for and where, as the search dialog hands it to the engine.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace search {
+
+/// The all-files extension code: an asterisk and two blanks.
+inline const QString AllFilesCode = QStringLiteral("*  ");
+
+/// Extension codes of the ten choices of the extension box, in its order.
+inline const QStringList ExtensionCodes = {
+    QStringLiteral("PAS"), QStringLiteral("TXT"), QStringLiteral("C"),   QStringLiteral("JPG"),
+    QStringLiteral("GIF"), QStringLiteral("BMP"), QStringLiteral("EXE"), AllFilesCode,
+    QStringLiteral("HTM"), QStringLiteral("INI")};
+
+enum class WalkMode { FolderOnly = 0, WithSubfolders = 1 };
+
+struct SearchRequest {
+    QString text;                   ///< the search string, never empty
+    bool caseSensitive = false;     ///< "Respect MAJ"
+    bool firstOccurrence = true;    ///< "1ere occurrence": one line per file at most
+    QString extension;              ///< one to three upper-case characters, or AllFilesCode
+    QString folder;                 ///< start folder without trailing "/" ("" for the root)
+    WalkMode walkMode = WalkMode::FolderOnly;
+};
+
+} // namespace search

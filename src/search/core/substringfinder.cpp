@@ -1,0 +1,190 @@
+#include "search/core/substringfinder.h"
+
+#include "search/core/asciicase.h"
+
+#include <cstring>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define VORLANE_X86 1
+#endif
+
+namespace search {
+
+namespace {
+
+// Rough frequency rank of bytes in source code and prose: higher is more common.
+// The rarest bytes of the needle make the fewest false candidates.
+int byteRank(unsigned char c, bool fold)
+{
+    if (fold && c >= 'A' && c <= 'Z')
+        c = static_cast<unsigned char>(c + 32);
+    static const char common[] = " etaoinsrhldcumfpgwybvkxjqz";
+    if (const char *at = static_cast<const char *>(std::memchr(common, c, sizeof common - 1)))
+        return 255 - static_cast<int>(at - common);
+    if (c >= 'A' && c <= 'Z')
+        return 200 - (c - 'A') / 2;
+    if (c >= '0' && c <= '9')
+        return 190;
+    switch (c) {
+    case '\t': case '(': case ')': case ';': case ',': case '.': case '=': case '_': case '"':
+    case '\'': case '/': case '-': case '*': case ':':
+        return 180;
+    default:
+        return c < 0x80 ? 120 : 60;
+    }
+}
+
+bool isLetter(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+} // namespace
+
+SubstringFinder::SubstringFinder(const QByteArray &needle, bool caseSensitive)
+    : m_needle(caseSensitive ? needle : asciiUpper(needle)), m_fold(!caseSensitive)
+{
+    const auto *n = reinterpret_cast<const unsigned char *>(m_needle.constData());
+    const std::size_t size = this->size();
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < size; ++i)
+        if (byteRank(n[i], m_fold) < byteRank(n[best], m_fold))
+            best = i;
+    std::size_t second = best;
+    for (std::size_t i = 0; i < size; ++i) {
+        if (i == best)
+            continue;
+        if (second == best || byteRank(n[i], m_fold) < byteRank(n[second], m_fold))
+            second = i;
+    }
+    m_index1 = best;
+    m_index2 = second;
+    m_byte1 = n[best];
+    m_byte2 = n[second];
+    m_letter1 = m_fold && isLetter(m_byte1);
+    m_letter2 = m_fold && isLetter(m_byte2);
+    if (m_letter1)
+        m_byte1 |= 0x20;
+    if (m_letter2)
+        m_byte2 |= 0x20;
+
+#ifdef VORLANE_X86
+    __builtin_cpu_init();
+    m_kernel = __builtin_cpu_supports("avx2") ? Kernel::Avx2 : Kernel::Sse2;
+#endif
+}
+
+bool SubstringFinder::matchesAt(const char *p) const
+{
+    const std::size_t size = this->size();
+    if (!m_fold)
+        return std::memcmp(p, m_needle.constData(), size) == 0;
+    const auto *h = reinterpret_cast<const unsigned char *>(p);
+    const auto *n = reinterpret_cast<const unsigned char *>(m_needle.constData());
+    for (std::size_t i = 0; i < size; ++i)
+        if (asciiUpper(h[i]) != n[i])
+            return false;
+    return true;
+}
+
+const char *SubstringFinder::find(const char *begin, const char *end) const
+{
+    if (end - begin < static_cast<std::ptrdiff_t>(size()))
+        return nullptr;
+    switch (m_kernel) {
+#ifdef VORLANE_X86
+    case Kernel::Avx2: return findAvx2(begin, end);
+    case Kernel::Sse2: return findSse2(begin, end);
+#endif
+    default: return findScalar(begin, end);
+    }
+}
+
+const char *SubstringFinder::findScalar(const char *begin, const char *end) const
+{
+    const char *last = end - size();
+    if (!m_fold && size() == 1)
+        return static_cast<const char *>(std::memchr(begin, m_byte1, end - begin));
+    for (const char *p = begin; p <= last; ++p) {
+        unsigned char c1 = static_cast<unsigned char>(p[m_index1]);
+        if (m_letter1)
+            c1 |= 0x20;
+        if (c1 != m_byte1)
+            continue;
+        if (matchesAt(p))
+            return p;
+    }
+    return nullptr;
+}
+
+#ifdef VORLANE_X86
+
+const char *SubstringFinder::findSse2(const char *begin, const char *end) const
+{
+    const std::size_t reach = (m_index1 > m_index2 ? m_index1 : m_index2) + 16;
+    const std::size_t length = static_cast<std::size_t>(end - begin);
+    const __m128i want1 = _mm_set1_epi8(static_cast<char>(m_byte1));
+    const __m128i want2 = _mm_set1_epi8(static_cast<char>(m_byte2));
+    const __m128i fold1 = _mm_set1_epi8(m_letter1 ? 0x20 : 0);
+    const __m128i fold2 = _mm_set1_epi8(m_letter2 ? 0x20 : 0);
+    std::size_t s = 0;
+    if (length >= reach) {
+        for (; s <= length - reach; s += 16) {
+            const __m128i a = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(begin + s + m_index1)), fold1);
+            const __m128i b = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(begin + s + m_index2)), fold2);
+            unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(
+                _mm_and_si128(_mm_cmpeq_epi8(a, want1), _mm_cmpeq_epi8(b, want2))));
+            while (mask) {
+                const std::size_t at = s + static_cast<std::size_t>(__builtin_ctz(mask));
+                if (at + size() <= length && matchesAt(begin + at))
+                    return begin + at;
+                mask &= mask - 1;
+            }
+        }
+    }
+    return findScalar(begin + s, end);
+}
+
+__attribute__((target("avx2")))
+const char *SubstringFinder::findAvx2(const char *begin, const char *end) const
+{
+    const std::size_t reach = (m_index1 > m_index2 ? m_index1 : m_index2) + 32;
+    const std::size_t length = static_cast<std::size_t>(end - begin);
+    const __m256i want1 = _mm256_set1_epi8(static_cast<char>(m_byte1));
+    const __m256i want2 = _mm256_set1_epi8(static_cast<char>(m_byte2));
+    const __m256i fold1 = _mm256_set1_epi8(m_letter1 ? 0x20 : 0);
+    const __m256i fold2 = _mm256_set1_epi8(m_letter2 ? 0x20 : 0);
+    std::size_t s = 0;
+    if (length >= reach) {
+        for (; s <= length - reach; s += 32) {
+            const __m256i a = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(begin + s + m_index1)), fold1);
+            const __m256i b = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(begin + s + m_index2)), fold2);
+            unsigned mask = static_cast<unsigned>(_mm256_movemask_epi8(
+                _mm256_and_si256(_mm256_cmpeq_epi8(a, want1), _mm256_cmpeq_epi8(b, want2))));
+            while (mask) {
+                const std::size_t at = s + static_cast<std::size_t>(__builtin_ctz(mask));
+                if (at + size() <= length && matchesAt(begin + at))
+                    return begin + at;
+                mask &= mask - 1;
+            }
+        }
+    }
+    return findSse2(begin + s, end);
+}
+
+#else
+
+const char *SubstringFinder::findSse2(const char *begin, const char *end) const
+{
+    return findScalar(begin, end);
+}
+
+const char *SubstringFinder::findAvx2(const char *begin, const char *end) const
+{
+    return findScalar(begin, end);
+}
+
+#endif
+
+} // namespace search
