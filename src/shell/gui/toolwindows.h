@@ -1,0 +1,23 @@
+// The tool windows the frame's toolbar opens. Each tool subsystem adds one entry to the list in
+// toolwindows.cpp; a toolbar button without an entry stays disabled.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace shell {
+
+struct ToolWindowKind {
+    QString buttonName; ///< objectName of the toolbar button ("ToolBtnFtp")
+    QString className;  ///< class name the frame looks for among top-level windows ("TFtpsimple")
+    /// Creates the window owned by \a owner (a top-level window, deleted when closed).
+    std::function<QWidget *(QWidget *owner)> create;
+};
+
+QList<ToolWindowKind> toolWindowKinds();
+
+} // namespace shell
