@@ -9,5 +9,9 @@ case "$config" in
   asan)    flags=(-DCMAKE_BUILD_TYPE=Debug -DVORLANE_SANITIZE=ON) ;;
   *) echo "unknown configuration: $config" >&2; exit 2 ;;
 esac
+mkdir -p "build/$config"
+# Several engineers may build in the same tree at once: one build at a time per folder.
+exec 9>"build/$config.lock"
+flock 9
 cmake -S . -B "build/$config" -G Ninja "${flags[@]}" >/dev/null
 cmake --build "build/$config" -- "$@"
