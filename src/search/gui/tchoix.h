@@ -1,0 +1,122 @@
+// The search dialog "Configuration de la recherche": where (drive, folder), what (extension,
+// string) and how (walk mode, options) to search, with its histories; a small file browser too.
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+class QFrame;
+
+namespace ui {
+class DriveBox;
+class FileList;
+class FolderList;
+class RadioGroup;
+} // namespace ui
+
+namespace search {
+
+class SearchHost;
+struct SearchRequest;
+
+class Tchoix : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tchoix(SearchHost &host, QWidget *parent = nullptr);
+    ~Tchoix() override;
+
+    /// The search string as typed (read live by the editor).
+    QString searchText() const;
+    /// The folder the dialog shows (the start folder of a search).
+    QString folder() const;
+    /// Goes to \a path on its drive. False when it cannot be shown.
+    bool setFolder(const QString &path);
+
+    /// The request a search started now would run.
+    SearchRequest currentRequest() const;
+
+    // Handlers, named after their control and event.
+    void OKBtnClick();
+    void choix_extClick();
+    void Edit2Change();
+    void filtre_repChange();
+    void SpeedButton2Click();
+    void SpeedButton1Click();
+    void SpeedButton3Click();
+    void BtnRacineClick();
+    void BtnPrecRepClick();
+    void lecteurChange();
+    void lecteurEnter();
+    void Repert_ListChange();
+    void Repert_ListClick();
+    void HistoDirChange(int index);
+    void histo_commChange();
+    void FormActivate();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void connectControls();
+    void addToHistory(QComboBox *box, const QString &text);
+    void addFolderToHistory(const QString &folder);
+    void fallBackToCurrentDirectory();
+    int selectedExtensionItem() const;
+
+    SearchHost &m_host;
+    int m_rememberedExtension = -1;
+
+    ui::DriveBox *m_lecteur = nullptr;
+    QToolButton *m_BtnRacine = nullptr;
+    QToolButton *m_BtnPrecRep = nullptr;
+    ui::FolderList *m_Repert_List = nullptr;
+    ui::FileList *m_filtre_rep = nullptr;
+    QLineEdit *m_Edit3 = nullptr;
+    QLineEdit *m_Edit4 = nullptr;
+    ui::RadioGroup *m_choix_ext = nullptr;
+    QLabel *m_Label2 = nullptr;
+    QLineEdit *m_Edit2 = nullptr;
+    ui::RadioGroup *m_choix_rep = nullptr;
+    QGroupBox *m_GroupBox1 = nullptr;
+    QCheckBox *m_optionMaj = nullptr;
+    QCheckBox *m_OptionOccur = nullptr;
+    QCheckBox *m_optionVoirImage = nullptr;
+    QCheckBox *m_optionStretch = nullptr;
+    QCheckBox *m_optionExport = nullptr;
+    QPushButton *m_BitBtnConvert = nullptr;
+    QGroupBox *m_GroupBox2 = nullptr;
+    QSpinBox *m_Hexport = nullptr;
+    QSpinBox *m_Vexport = nullptr;
+    QLabel *m_strsearch = nullptr;
+    QComboBox *m_histo_comm = nullptr;
+    QLabel *m_Label1 = nullptr;
+    QComboBox *m_HistoDir = nullptr;
+    QLabel *m_Label3 = nullptr;
+    QPushButton *m_OKBtn = nullptr;
+    QPushButton *m_SpeedButton2 = nullptr;
+    QPushButton *m_SpeedButton1 = nullptr;
+    QPushButton *m_SpeedButton7 = nullptr;
+    QPushButton *m_SpeedButton3 = nullptr;
+    QFrame *m_Panel1 = nullptr;
+    QLabel *m_Image1 = nullptr;
+    QLineEdit *m_Edit1 = nullptr;
+    QComboBox *m_histo_comm2 = nullptr;
+    QComboBox *m_ListPath = nullptr;
+    QMenu *m_PopupMenu1 = nullptr;
+};
+
+} // namespace search

@@ -1,0 +1,632 @@
+#include "shell/gui/tframeform.h"
+
+#include "editor/gui/teditform.h"
+#include "search/gui/tchoix.h"
+#include "ui/hintstyle.h"
+#include "ui/messageboxes.h"
+#include "ui/networkdrivedialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace shell {
+
+namespace {
+
+// Source-file filter of the open dialog (also used to load result lists).
+const QString SourceFileFilter = QStringLiteral(
+    "Fichiers pascal (*.pas)|*.PAS|Fichiers C (*.C)|*.C|Fichiers texte (*.asc)|*.ASC|"
+    "Fichiers texte (*.txt)|*.TXT|Fichiers texte (*.doc)|*.DOC|Tout les fichiers (*.*) |*.*");
+
+// Names of 255 characters or more are not opened when dropped.
+constexpr int DroppedNameLimit = 255;
+
+QString qtFilter(const QString &windowsFilter)
+{
+    QStringList entries;
+    const QStringList parts = windowsFilter.split('|');
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        entries.append(parts[i].trimmed());
+    return entries.join(QStringLiteral(";;"));
+}
+
+QIcon letterIcon(const QString &letters, const QColor &colour)
+{
+    QPixmap picture(20, 20);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(colour);
+    painter.setPen(colour.darker(150));
+    painter.drawRoundedRect(QRectF(1, 1, 18, 18), 4, 4);
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPixelSize(letters.size() > 1 ? 9 : 12);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(0, 0, 20, 20), Qt::AlignCenter, letters);
+    return QIcon(picture);
+}
+
+} // namespace
+
+Tframeform::Tframeform(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frameform"));
+    setWindowTitle(QStringLiteral("Recherche de chaine"));
+    setGeometry(6, 4, 641, 480);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    setFont(font);
+
+    // Creation steps, in order.
+    setAcceptDrops(true);
+    m_startupDirectory = QDir::currentPath();
+    ui::installHints();
+    buildResultsList();
+    buildStatusBar();
+    buildToolbar();
+    buildMenus();
+    connectTools();
+
+    auto *client = new QWidget(this);
+    auto *column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(m_Panel1);
+    column->addWidget(m_Memo1, 1);
+    column->addWidget(m_mdi, 1);
+    m_mdi->hide();
+    setCentralWidget(client);
+
+    QFont listFont(QStringLiteral("arial"));
+    listFont.setPointSize(9);
+    m_Memo1->setFont(listFont);
+}
+
+Tframeform::~Tframeform()
+{
+    setAcceptDrops(false);
+}
+
+void Tframeform::buildResultsList()
+{
+    m_Memo1 = new QPlainTextEdit(this);
+    m_Memo1->setObjectName(QStringLiteral("Memo1"));
+    m_Memo1->setReadOnly(true);
+    m_Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QPalette grey = m_Memo1->palette();
+    grey.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+    grey.setColor(QPalette::Inactive, QPalette::Highlight, grey.color(QPalette::Active, QPalette::Highlight));
+    grey.setColor(QPalette::Inactive, QPalette::HighlightedText, grey.color(QPalette::Active, QPalette::HighlightedText));
+    m_Memo1->setPalette(grey);
+    m_Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    m_PopupMenu1 = new QMenu(this);
+    m_PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    const auto addItem = [this](const QString &caption, const char *name) {
+        QAction *item = m_PopupMenu1->addAction(caption);
+        item->setObjectName(QLatin1String(name));
+        m_actions.insert(QLatin1String(name), item);
+        return item;
+    };
+    // Opening, running and handing a listed file to its program come with the result-list actions.
+    addItem(QStringLiteral("Voir ce fichier"), "ouvre_fichier")->setEnabled(false);
+    addItem(QStringLiteral("&Execute ce fichier"), "Executecefichier1")->setEnabled(false);
+    addItem(QStringLiteral("Ouvrir ce fichier"), "Extention")->setEnabled(false);
+    QAction *stop = addItem(QStringLiteral("Fin de  la recherche"), "stop1");
+    stop->setEnabled(false);
+    connect(stop, &QAction::triggered, this, &Tframeform::stop1Click);
+    connect(m_Memo1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { m_PopupMenu1->popup(m_Memo1->mapToGlobal(at)); });
+
+    m_mdi = new QMdiArea(this);
+    m_mdi->setObjectName(QStringLiteral("ClientArea"));
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+void Tframeform::buildStatusBar()
+{
+    m_Barre = new QStatusBar(this);
+    m_Barre->setObjectName(QStringLiteral("Barre"));
+    m_Barre->setSizeGripEnabled(false);
+    QFont bold(QStringLiteral("Arial"));
+    bold.setPixelSize(11);
+    bold.setBold(true);
+    m_Barre->setFont(bold);
+    m_Barre->setStyleSheet(QStringLiteral("QLabel { color: blue; }"));
+    static constexpr int widths[10] = {35, 100, 35, 45, 30, 45, 35, 50, 35, 230};
+    const QStringList labels = {QStringLiteral(" Mot : "), QString(), QStringLiteral("Lus :"), QString(),
+                                QStringLiteral("Ok :"), QString(), QStringLiteral("Ln : "), QString(),
+                                QStringLiteral("Fich :"), QString()};
+    for (int i = 0; i < 10; ++i) {
+        auto *panel = new QLabel(labels[i], m_Barre);
+        panel->setObjectName(QStringLiteral("Panel%1").arg(i));
+        // The last panel takes what is left, so the bar never widens the frame.
+        if (i == 9)
+            panel->setMinimumWidth(20);
+        else
+            panel->setFixedWidth(widths[i]);
+        panel->setFrameStyle(QFrame::Panel | (i % 2 == 0 ? QFrame::Raised : QFrame::Sunken));
+        if (i % 2 == 1 || i == 0)
+            panel->setAlignment(Qt::AlignCenter);
+        m_Barre->addWidget(panel, i == 9 ? 1 : 0);
+        m_panels[static_cast<std::size_t>(i)] = panel;
+    }
+    setStatusBar(m_Barre);
+    m_Barre->hide();
+}
+
+QToolButton *Tframeform::addToolButton(const QString &name, const QIcon &icon, const QString &hint)
+{
+    auto *button = new QToolButton(m_Panel1);
+    button->setObjectName(name);
+    button->setAutoRaise(true);
+    button->setFixedSize(25, 25);
+    button->setIcon(icon);
+    button->setIconSize(QSize(20, 20));
+    button->setToolTip(ui::hintText(hint));
+    button->setProperty("hint", hint);
+    m_Panel1->layout()->addWidget(button);
+    m_buttons.insert(name, button);
+    return button;
+}
+
+void Tframeform::buildToolbar()
+{
+    m_Panel1 = new QWidget(this);
+    m_Panel1->setObjectName(QStringLiteral("Panel1"));
+    m_Panel1->setFixedHeight(41);
+    auto *row = new QHBoxLayout(m_Panel1);
+    row->setContentsMargins(4, 8, 4, 8);
+    row->setSpacing(1);
+    const auto separator = [this] {
+        auto *line = new QFrame(m_Panel1);
+        line->setFrameShape(QFrame::VLine);
+        line->setFrameShadow(QFrame::Sunken);
+        m_Panel1->layout()->addWidget(line);
+    };
+    QStyle *s = style();
+    addToolButton(QStringLiteral("ToolBtnVorlane"), s->standardIcon(QStyle::SP_FileDialogContentsView),
+                  QStringLiteral(" Rechercher une chaine \r dans les fichiers "));
+    separator();
+    addToolButton(QStringLiteral("ToolBtnNew"), s->standardIcon(QStyle::SP_FileIcon),
+                  QStringLiteral(" Ouvre une fenetre vierge \r Dans l'editeur "));
+    addToolButton(QStringLiteral("ToolBtnHtml"), letterIcon(QStringLiteral("W"), QColor(0x20, 0x60, 0xC0)),
+                  QStringLiteral("Visualise des fichiers HTML"));
+    addToolButton(QStringLiteral("ToolBtnFtp"), letterIcon(QStringLiteral("FTP"), QColor(0x20, 0x90, 0x40)),
+                  QStringLiteral("Connexion FTP"));
+    addToolButton(QStringLiteral("ToolBtnRessource"), letterIcon(QStringLiteral("R"), QColor(0x90, 0x40, 0x90)),
+                  QStringLiteral("Exploreur de ressources"));
+    addToolButton(QStringLiteral("ToolBtnReg"), letterIcon(QStringLiteral("Reg"), QColor(0x80, 0x60, 0x20)),
+                  QStringLiteral("Ouvre la base de registre"));
+    addToolButton(QStringLiteral("ToolBtnicone"), letterIcon(QStringLiteral("ico"), QColor(0xC0, 0x80, 0x00)),
+                  QStringLiteral(" Voir la liste des fichiers *.ICO \r les transformer en fichiers *.BMP "));
+    addToolButton(QStringLiteral("ToolBtnMedia"), s->standardIcon(QStyle::SP_MediaPlay),
+                  QStringLiteral(" Joue des fichiers multimedias "));
+    addToolButton(QStringLiteral("ToolBtnFont"), letterIcon(QStringLiteral("Aa"), QColor(0x40, 0x40, 0x40)),
+                  QStringLiteral("affiche les polices disponibles"));
+    addToolButton(QStringLiteral("SpyBtn"), s->standardIcon(QStyle::SP_TitleBarNormalButton),
+                  QStringLiteral("Voir toutes les fenetres ouvertes"));
+    separator();
+    addToolButton(QStringLiteral("ToolBtnSwap"), s->standardIcon(QStyle::SP_BrowserReload),
+                  QStringLiteral(" Bascule entre \r éditeur/écran de recherche "));
+    addToolButton(QStringLiteral("ToolBtnpolice"), letterIcon(QStringLiteral("A"), QColor(0x30, 0x30, 0xA0)),
+                  QStringLiteral(" Change les fontes pour la liste "));
+    addToolButton(QStringLiteral("ToolBtnPrint"), letterIcon(QStringLiteral("P"), QColor(0x50, 0x50, 0x50)),
+                  QStringLiteral(" Imprime la liste "));
+    addToolButton(QStringLiteral("ToolBtnClearMemo"), s->standardIcon(QStyle::SP_DialogResetButton),
+                  QStringLiteral(" Efface la liste "));
+    addToolButton(QStringLiteral("ToolBtnOpen"), s->standardIcon(QStyle::SP_DialogOpenButton),
+                  QStringLiteral(" Ouvre listes recherche "));
+    addToolButton(QStringLiteral("ToolBtnSave"), s->standardIcon(QStyle::SP_DialogSaveButton),
+                  QStringLiteral(" Sauve la liste recherche "));
+    addToolButton(QStringLiteral("SpeedButton1"), s->standardIcon(QStyle::SP_DriveNetIcon),
+                  QStringLiteral("Connecter reseau"));
+    row->addStretch(1);
+
+    connect(m_buttons["ToolBtnVorlane"], &QToolButton::clicked, this, &Tframeform::ToolBtnVorlaneClick);
+    connect(m_buttons["ToolBtnNew"], &QToolButton::clicked, this, [this] { newchild(); });
+    connect(m_buttons["ToolBtnSwap"], &QToolButton::clicked, this, &Tframeform::ToolBtnSwapClick);
+    connect(m_buttons["ToolBtnpolice"], &QToolButton::clicked, this, &Tframeform::ToolBtnpoliceClick);
+    connect(m_buttons["ToolBtnClearMemo"], &QToolButton::clicked, this, &Tframeform::ToolBtnClearMemoClick);
+    connect(m_buttons["SpeedButton1"], &QToolButton::clicked, this, [this] { ui::connectNetworkDrive(this); });
+    // Printing, saving and loading the list come with the result-list actions.
+    m_inactiveButtons = {QStringLiteral("ToolBtnPrint"), QStringLiteral("ToolBtnOpen"), QStringLiteral("ToolBtnSave")};
+    for (const QString &name : m_inactiveButtons)
+        m_buttons[name]->setEnabled(false);
+}
+
+void Tframeform::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    const auto addAction = [this](QMenu *menu, const QString &caption, const char *name) {
+        QAction *item = menu->addAction(caption);
+        item->setObjectName(QLatin1String(name));
+        m_actions.insert(QLatin1String(name), item);
+        return item;
+    };
+
+    QMenu *file = bar->addMenu(QStringLiteral("Fic&hier"));
+    file->setObjectName(QStringLiteral("Fichier1"));
+    addAction(file, QStringLiteral("Charger"), "Charger1")->setEnabled(false);
+    file->addSeparator();
+    connect(addAction(file, QStringLiteral("&Nouveau"), "Nouveau1"), &QAction::triggered, this, [this] { newchild(); });
+    connect(addAction(file, QStringLiteral("&Ouvrir"), "Ouvrir1"), &QAction::triggered, this, &Tframeform::Ouvrir1Click);
+    addAction(file, QStringLiteral("enregistrer sous"), "enregistrersous1")->setEnabled(false);
+    addAction(file, QStringLiteral("Imprimer"), "Imprimer1")->setEnabled(false);
+    connect(addAction(file, QStringLiteral("Configuration impression"), "Configurationimpression1"),
+            &QAction::triggered, this, &Tframeform::Configurationimpression1Click);
+    file->addSeparator();
+    connect(addAction(file, QStringLiteral("&Quitter"), "Quitter1"), &QAction::triggered, this, &QWidget::close);
+
+    m_windowMenu = bar->addMenu(QStringLiteral("&Fenêtre"));
+    m_windowMenu->setObjectName(QStringLiteral("Fenetre1"));
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &Tframeform::fillWindowMenu);
+    fillWindowMenu();
+
+    QMenu *help = bar->addMenu(QStringLiteral("&Aide"));
+    help->setObjectName(QStringLiteral("Aide1"));
+    help->setEnabled(false);
+    m_actions.insert(QStringLiteral("Aide1"), help->menuAction());
+
+    // The system-information window is not part of this build yet.
+    QAction *info = bar->addAction(QStringLiteral("Info"));
+    info->setObjectName(QStringLiteral("Info1"));
+    info->setEnabled(false);
+    m_actions.insert(QStringLiteral("Info1"), info);
+}
+
+void Tframeform::fillWindowMenu()
+{
+    const bool hScroll = m_actions.contains(QStringLiteral("HScrollBar1"))
+        ? m_actions[QStringLiteral("HScrollBar1")]->isChecked() : true;
+    m_windowMenu->clear();
+    const auto addAction = [this](const QString &caption, const char *name) {
+        QAction *item = m_windowMenu->addAction(caption);
+        item->setObjectName(QLatin1String(name));
+        m_actions.insert(QLatin1String(name), item);
+        return item;
+    };
+    connect(addAction(QStringLiteral("&Mosaique"), "Mosaique1"), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
+    connect(addAction(QStringLiteral("&Cascade"), "Cascade1"), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
+    connect(addAction(QStringLiteral("&Réorganiser les icones"), "Reorganiserlesicones1"), &QAction::triggered, this,
+            &Tframeform::Reorganiserlesicones1Click);
+    QAction *scroll = addAction(QStringLiteral("HScrollBar"), "HScrollBar1");
+    scroll->setCheckable(true);
+    scroll->setChecked(hScroll);
+    connect(scroll, &QAction::triggered, this, &Tframeform::HScrollBar1Click);
+
+    const QList<QMdiSubWindow *> children = m_mdi->subWindowList(QMdiArea::CreationOrder);
+    if (!children.isEmpty())
+        m_windowMenu->addSeparator();
+    int number = 1;
+    for (QMdiSubWindow *child : children) {
+        QAction *item = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(child->windowTitle()));
+        item->setCheckable(true);
+        item->setChecked(child == m_mdi->activeSubWindow());
+        connect(item, &QAction::triggered, this, [this, child] {
+            setResultsVisible(false);
+            m_mdi->setActiveSubWindow(child);
+        });
+    }
+}
+
+void Tframeform::connectTools()
+{
+    const QList<ToolWindowKind> kinds = toolWindowKinds();
+    for (const char *name : {"ToolBtnHtml", "ToolBtnFtp", "ToolBtnRessource", "ToolBtnReg", "ToolBtnicone",
+                             "ToolBtnMedia", "ToolBtnFont", "SpyBtn"}) {
+        QToolButton *button = m_buttons.value(QLatin1String(name));
+        button->setEnabled(false);
+        for (const ToolWindowKind &kind : kinds) {
+            if (kind.buttonName == QLatin1String(name)) {
+                button->setEnabled(true);
+                connect(button, &QToolButton::clicked, this, [this, kind] { openTool(kind); });
+            }
+        }
+    }
+}
+
+QWidget *Tframeform::openTool(const ToolWindowKind &kind)
+{
+    QWidget *window = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        QString className = QString::fromLatin1(top->metaObject()->className());
+        className = className.mid(className.lastIndexOf(':') + 1);
+        if (className.compare(kind.className, Qt::CaseInsensitive) == 0) {
+            window = top;
+            break;
+        }
+    }
+    if (!window) {
+        window = kind.create(this);
+        m_tools.insert(kind.className, window);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+editor::TEditForm *Tframeform::addChild()
+{
+    auto *child = new editor::TEditForm;
+    QMdiSubWindow *frame = m_mdi->addSubWindow(child);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    connect(child, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
+    return child;
+}
+
+editor::TEditForm *Tframeform::newchild()
+{
+    setResultsVisible(false);
+    editor::TEditForm *child = addChild();
+    child->parentWidget()->showMaximized();
+    setListButtonsEnabled(resultsVisible());
+    return child;
+}
+
+editor::TEditForm *Tframeform::openchild(const QString &fileName)
+{
+    setResultsVisible(false);
+    editor::TEditForm *child = addChild();
+    if (!child->openFile(fileName)) {
+        child->parentWidget()->close();
+        ui::showFailure(this, QStringLiteral("Impossible d'ouvrir le fichier ") + fileName);
+        return nullptr;
+    }
+    child->parentWidget()->showMaximized();
+    return child;
+}
+
+editor::TEditForm *Tframeform::textchild(const QString &caption, const QString &text)
+{
+    setResultsVisible(false);
+    editor::TEditForm *child = addChild();
+    child->setText(text);
+    child->setWindowTitle(caption);
+    child->parentWidget()->showMaximized();
+    return child;
+}
+
+void Tframeform::setListButtonsEnabled(bool enabled)
+{
+    for (const char *name : {"ToolBtnpolice", "ToolBtnPrint", "ToolBtnOpen", "ToolBtnSave", "ToolBtnClearMemo"}) {
+        const QString button = QLatin1String(name);
+        m_buttons.value(button)->setEnabled(enabled && !m_inactiveButtons.contains(button));
+    }
+}
+
+void Tframeform::ToolBtnVorlaneClick()
+{
+    if (!m_choix)
+        return;
+    m_choix->show();
+    m_choix->raise();
+    m_choix->activateWindow();
+}
+
+void Tframeform::ToolBtnSwapClick()
+{
+    setResultsVisible(!resultsVisible());
+    setListButtonsEnabled(resultsVisible());
+}
+
+void Tframeform::ToolBtnClearMemoClick()
+{
+    if (resultsVisible())
+        m_Memo1->clear();
+}
+
+void Tframeform::ToolBtnpoliceClick()
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, m_Memo1->font(), this);
+    if (ok)
+        m_Memo1->setFont(chosen);
+}
+
+void Tframeform::Ouvrir1Click()
+{
+    const QString start = m_choix ? m_choix->folder() : QDir::homePath();
+    const QString file = QFileDialog::getOpenFileName(this, QString(), start, qtFilter(SourceFileFilter));
+    if (!file.isEmpty())
+        openchild(file);
+}
+
+void Tframeform::Configurationimpression1Click()
+{
+    setResultsVisible(true);
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>();
+    QPageSetupDialog dialog(m_printer.get(), this);
+    dialog.exec();
+}
+
+void Tframeform::HScrollBar1Click()
+{
+    const bool on = m_actions.value(QStringLiteral("HScrollBar1"))->isChecked();
+    m_mdi->setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+void Tframeform::Reorganiserlesicones1Click()
+{
+    // Minimised children are lined up along the bottom of the client area.
+    int x = 0;
+    for (QMdiSubWindow *child : m_mdi->subWindowList(QMdiArea::CreationOrder)) {
+        if (!child->isMinimized())
+            continue;
+        const QSize size = child->size();
+        child->move(x, m_mdi->viewport()->height() - size.height());
+        x += size.width();
+    }
+}
+
+void Tframeform::stop1Click()
+{
+    m_stopRequest = true;
+}
+
+void Tframeform::appendResult(const QString &line)
+{
+    m_pendingLines.append(line);
+}
+
+void Tframeform::setStatus(int panel, const QString &text)
+{
+    if (panel < 0 || panel >= 10)
+        return;
+    const auto index = static_cast<std::size_t>(panel);
+    m_pendingPanels[index] = text;
+    m_panelDirty[index] = true;
+}
+
+void Tframeform::setBusyCursor(int index)
+{
+    platform::showScreenCursor(m_cursors, index);
+}
+
+void Tframeform::service()
+{
+    flushSearchOutput();
+    QCoreApplication::processEvents();
+}
+
+int Tframeform::statusBarWidth() const
+{
+    return m_Barre->width();
+}
+
+void Tframeform::clearResults()
+{
+    m_pendingLines.clear();
+    m_Memo1->clear();
+}
+
+void Tframeform::setResultsVisible(bool visible)
+{
+    m_Memo1->setVisible(visible);
+    m_mdi->setVisible(!visible);
+}
+
+bool Tframeform::resultsVisible() const
+{
+    return !m_Memo1->isHidden();
+}
+
+void Tframeform::beginSearch()
+{
+    m_searchRunning = true;
+    for (int i = 1; i < 10; i += 2)
+        m_panels[static_cast<std::size_t>(i)]->clear();
+    m_Barre->show();
+    m_stopRequest = false;
+    m_actions.value(QStringLiteral("stop1"))->setEnabled(true);
+}
+
+void Tframeform::flushSearchOutput()
+{
+    if (!m_pendingLines.isEmpty()) {
+        m_Memo1->appendPlainText(m_pendingLines.join('\n'));
+        m_pendingLines.clear();
+    }
+    for (std::size_t i = 0; i < 10; ++i) {
+        if (m_panelDirty[i]) {
+            m_panels[i]->setText(m_pendingPanels[i]);
+            m_panelDirty[i] = false;
+        }
+    }
+}
+
+void Tframeform::endSearch()
+{
+    m_stopRequest = false;
+    m_actions.value(QStringLiteral("stop1"))->setEnabled(false);
+    m_Barre->hide();
+    m_searchRunning = false;
+    m_Memo1->setFocus();
+    if (m_closing)
+        QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void Tframeform::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        QTimer::singleShot(0, this, &Tframeform::ToolBtnVorlaneClick);
+    }
+}
+
+void Tframeform::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        update();
+}
+
+void Tframeform::closeEvent(QCloseEvent *event)
+{
+    // A running search is asked to stop; the frame closes once it has unwound.
+    if (m_searchRunning) {
+        m_closing = true;
+        m_stopRequest = true;
+        event->ignore();
+        return;
+    }
+    QList<QMdiSubWindow *> children = m_mdi->subWindowList(QMdiArea::CreationOrder);
+    while (!children.isEmpty()) {
+        QMdiSubWindow *last = children.takeLast();
+        if (!last->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+void Tframeform::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void Tframeform::dropEvent(QDropEvent *event)
+{
+    for (const QUrl &url : event->mimeData()->urls()) {
+        const QString name = url.toLocalFile();
+        if (name.isEmpty() || name.size() >= DroppedNameLimit)
+            continue;
+        openchild(name);
+    }
+    event->acceptProposedAction();
+}
+
+} // namespace shell
