@@ -12,8 +12,6 @@ namespace search {
 
 namespace {
 
-// How long the engine may run before it lets the event loop in.
-constexpr qint64 ServiceIntervalMs = 20;
 constexpr int ShownLineLength = 255;
 
 bool lessIgnoringCase(const QByteArray &a, const QByteArray &b)
@@ -103,6 +101,9 @@ SearchTotals SearchEngine::run(const SearchRequest &request)
     const PathMask mask(request.walkMode == WalkMode::FolderOnly
                             ? QStringLiteral("*.") + request.extension
                             : QStringLiteral("*.*"));
+    // Let the loop in once before the walk, so the status bar is painted at once.
+    m_sink.service();
+    m_sinceService.restart();
     walk(platform::encodePath(request.folder), mask);
     flushStatus();
     m_scanner.reset();
@@ -215,7 +216,7 @@ bool SearchEngine::afterEntry()
 
 void SearchEngine::serviceIfDue()
 {
-    if (m_sinceService.elapsed() < ServiceIntervalMs)
+    if (m_sinceService.elapsed() < m_serviceInterval)
         return;
     flushStatus();
     m_sink.setBusyCursor(m_cursor);

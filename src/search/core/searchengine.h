@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -35,6 +36,9 @@ public:
 class SearchEngine : private ScanListener {
 public:
     explicit SearchEngine(SearchSink &sink);
+
+    /// How often, at most, the event loop is let in while searching (20 ms by default).
+    void setServiceInterval(qint64 milliseconds) { m_serviceInterval = milliseconds; }
 
     /// Runs one search to its end or to the stop request. Throws SearchError on a read error.
     SearchTotals run(const SearchRequest &request);
@@ -65,6 +69,7 @@ private:
     SearchTotals m_totals;
     std::unique_ptr<FileScanner> m_scanner;
     QElapsedTimer m_sinceService;
+    qint64 m_serviceInterval = 20;
     int m_cursor = 1;
     int m_displayLimit = 0;
     bool m_resultsAdded = false;
@@ -75,7 +80,7 @@ private:
     bool m_showFound = false;
     const QByteArray *m_matchPath = nullptr; ///< the file being scanned, for its header line
     bool m_fileMatched = false;
-    std::vector<std::vector<platform::DirEntry>> m_entryPool; ///< one list per folder depth
+    std::deque<std::vector<platform::DirEntry>> m_entryPool; ///< one list per folder depth (a deque: growing it keeps the lists of the folders above in place)
     std::size_t m_depth = 0;
 };
 

@@ -1,0 +1,328 @@
+// The main frame and the search dialog together, offscreen: a search from the dialog to the
+// summary box, the histories, the extension rules, the file list, swap, drops and closing.
+#include "editor/gui/teditform.h"
+#include "search/core/searchengine.h"
+#include "search/core/searchrequest.h"
+#include "search/gui/tchoix.h"
+#include "shell/gui/tframeform.h"
+#include "support/messageboxwatcher.h"
+#include "support/qtestmain.h"
+#include "support/qtprinters.h"
+#include "support/temptree.h"
+#include "ui/filelist.h"
+#include "ui/messageboxes.h"
+#include "ui/radiogroup.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+using testing_support::MessageBoxWatcher;
+using testing_support::TempTree;
+
+namespace {
+
+class FrameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        frame = std::make_unique<shell::Tframeform>();
+        choix = new search::Tchoix(*frame, frame.get());
+        frame->setSearchDialog(choix);
+        frame->show();
+        QCoreApplication::processEvents();
+    }
+
+    template <typename T>
+    T *control(const char *name) const
+    {
+        T *found = choix->findChild<T *>(QLatin1String(name));
+        if (!found)
+            found = frame->findChild<T *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    void typeSearch(const QString &text)
+    {
+        auto *box = control<QComboBox>("histo_comm");
+        box->setEditText(text);
+    }
+
+    QStringList items(const char *name) const
+    {
+        QStringList list;
+        auto *box = control<QComboBox>(name);
+        for (int i = 0; i < box->count(); ++i)
+            list.append(box->itemText(i));
+        return list;
+    }
+
+    std::unique_ptr<shell::Tframeform> frame;
+    search::Tchoix *choix = nullptr;
+};
+
+TEST_F(FrameTest, DialogIsShownWithTheFrameAndOkNeedsAString)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(choix->isVisible(), 5000);
+    EXPECT_EQ(choix->windowTitle(), "Configuration de la recherche");
+    EXPECT_EQ(frame->windowTitle(), "Recherche de chaine");
+    auto *ok = control<QPushButton>("OKBtn");
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_TRUE(ok->isDefault());
+    typeSearch("f");
+    EXPECT_TRUE(ok->isEnabled());
+    typeSearch("");
+    EXPECT_FALSE(ok->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(control<QComboBox>("histo_comm")->hasFocus(), 5000);
+}
+
+TEST_F(FrameTest, SearchFillsTheListAndEndsWithTheSummary)
+{
+    TempTree tree;
+    tree.write("a.pas", "x\r\nfoo bar\r\n");
+    tree.write("b.pas", "nothing\r\n");
+    ASSERT_TRUE(choix->setFolder(tree.root()));
+    MessageBoxWatcher boxes;
+    typeSearch("foo");
+    QTest::keyClick(control<QComboBox>("histo_comm"), Qt::Key_Return);
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 1, 5000);
+    EXPECT_EQ(boxes.texts[0], ui::displayedText("Recherche terminée \r1 fichier(s) trouvé(s)\r"
+                                                "2 fichier(s) examiné(s)\r3 Ligne(s)   examinée(s)"));
+    EXPECT_EQ(frame->resultsList()->toPlainText(), "  \n" + tree.path("a.pas") + "\n2 : FOO BAR");
+    EXPECT_FALSE(choix->isVisible());
+    EXPECT_FALSE(frame->findChild<QStatusBar *>("Barre")->isVisible());
+    EXPECT_FALSE(frame->action("stop1")->isEnabled());
+    EXPECT_TRUE(frame->resultsList()->isVisible());
+    EXPECT_EQ(items("histo_comm"), QStringList({"FOO"}));
+    EXPECT_EQ(items("histo_comm2"), QStringList({"FOO"}));
+    EXPECT_TRUE(items("HistoDir").contains(tree.root()));
+}
+
+TEST_F(FrameTest, HistoriesKeepOneEntryPerStringIgnoringCase)
+{
+    TempTree tree;
+    ASSERT_TRUE(choix->setFolder(tree.root()));
+    MessageBoxWatcher boxes;
+    auto *ok = control<QPushButton>("OKBtn");
+    for (const char *text : {"foo", "FOO", "bar"}) {
+        typeSearch(text);
+        ok->click();
+    }
+    control<QCheckBox>("optionMaj")->setChecked(true);
+    typeSearch("Foo");
+    ok->click();
+    typeSearch("Baz");
+    ok->click();
+    EXPECT_EQ(items("histo_comm"), QStringList({"FOO", "BAR", "Baz"}));
+    EXPECT_EQ(items("histo_comm2"), QStringList({"FOO", "BAR", "Baz"}));
+    EXPECT_EQ(boxes.texts.size(), 5);
+}
+
+TEST_F(FrameTest, ExtensionChoiceSetsMaskSelectionAndButtons)
+{
+    auto *choice = control<ui::RadioGroup>("choix_ext");
+    auto *files = control<ui::FileList>("filtre_rep");
+    auto *execute = control<QPushButton>("SpeedButton1");
+    choice->setItemIndex(3);
+    EXPECT_EQ(files->mask(), "*.JPG");
+    EXPECT_FALSE(files->multiSelect());
+    choice->setItemIndex(6);
+    EXPECT_TRUE(execute->isEnabled());
+    EXPECT_TRUE(files->multiSelect());
+    choice->setItemIndex(1);
+    EXPECT_FALSE(execute->isEnabled());
+    EXPECT_EQ(files->mask(), "*.TXT");
+    EXPECT_FALSE(control<QWidget>("Panel1")->isVisible());
+
+    auto *custom = control<QLineEdit>("Edit2");
+    QTest::keyClicks(custom, "pl");
+    EXPECT_EQ(custom->text(), "PL");
+    EXPECT_EQ(files->mask(), "*.PL");
+    EXPECT_EQ(choice->itemIndex(), -1);
+    EXPECT_EQ(choix->currentRequest().extension, "PL");
+    QTest::keyClick(custom, Qt::Key_Backspace);
+    QTest::keyClick(custom, Qt::Key_Backspace);
+    EXPECT_EQ(choice->itemIndex(), 1);
+    EXPECT_EQ(files->mask(), "*.TXT");
+    EXPECT_EQ(choix->currentRequest().extension, "TXT");
+    choice->setItemIndex(7);
+    EXPECT_EQ(choix->currentRequest().extension, search::AllFilesCode);
+}
+
+TEST_F(FrameTest, VoirOpensEachSelectedFileAndHidesTheList)
+{
+    TempTree tree;
+    for (const char *name : {"one.pas", "two.pas", "three.pas"})
+        tree.write(name, name);
+    ASSERT_TRUE(choix->setFolder(tree.root()));
+    auto *files = control<ui::FileList>("filtre_rep");
+    ASSERT_EQ(files->count(), 3);
+    EXPECT_EQ(control<QLineEdit>("Edit4")->text(), "  3 fichier(s)");
+    files->selectAll();
+    EXPECT_TRUE(control<QPushButton>("SpeedButton2")->isEnabled());
+    control<QPushButton>("SpeedButton2")->click();
+    const auto children = frame->mdiArea()->subWindowList(QMdiArea::CreationOrder);
+    ASSERT_EQ(children.size(), 3);
+    EXPECT_EQ(children[0]->windowTitle(), tree.path("one.pas"));
+    EXPECT_EQ(children[2]->windowTitle(), tree.path("two.pas"));
+    EXPECT_FALSE(frame->resultsVisible());
+    EXPECT_FALSE(frame->toolButton("ToolBtnClearMemo")->isEnabled());
+    EXPECT_FALSE(frame->toolButton("ToolBtnpolice")->isEnabled());
+    EXPECT_EQ(control<QLineEdit>("Edit1")->text(), tree.root());
+}
+
+TEST_F(FrameTest, FolderHistoryEntryThatIsGoneShowsTheErrorAndStays)
+{
+    TempTree tree;
+    const QString gone = tree.mkdir("gone");
+    ASSERT_TRUE(choix->setFolder(gone));
+    ASSERT_TRUE(choix->setFolder(tree.root()));
+    QDir(gone).removeRecursively();
+    auto *history = control<QComboBox>("HistoDir");
+    const int index = history->findText(gone);
+    ASSERT_GE(index, 0);
+    MessageBoxWatcher boxes;
+    choix->HistoDirChange(index);
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_EQ(boxes.texts[0], ui::displayedText("Le répertoire n'existe plus\r (attention aux disques amovibles)!"));
+    EXPECT_EQ(choix->folder(), tree.root());
+    EXPECT_EQ(control<QLineEdit>("Edit1")->text(), tree.root());
+}
+
+TEST_F(FrameTest, SwapAndClearFollowTheListVisibility)
+{
+    frame->resultsList()->setPlainText("kept");
+    frame->toolButton("ToolBtnSwap")->click();
+    EXPECT_FALSE(frame->resultsVisible());
+    EXPECT_FALSE(frame->toolButton("ToolBtnClearMemo")->isEnabled());
+    frame->ToolBtnClearMemoClick();
+    EXPECT_EQ(frame->resultsList()->toPlainText(), "kept");
+    frame->toolButton("ToolBtnSwap")->click();
+    EXPECT_TRUE(frame->resultsVisible());
+    EXPECT_TRUE(frame->toolButton("ToolBtnClearMemo")->isEnabled());
+    frame->toolButton("ToolBtnClearMemo")->click();
+    EXPECT_TRUE(frame->resultsList()->toPlainText().isEmpty());
+}
+
+TEST_F(FrameTest, DroppedFilesOpenInDropOrderAndLongNamesAreSkipped)
+{
+    TempTree tree;
+    const QString a = tree.write("c.txt", "c"), b = tree.write("a.txt", "a"), c = tree.write("b.txt", "b");
+    const QString longName = tree.write(QString(250, 'n') + ".txt", "n");
+    auto *data = new QMimeData;
+    data->setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(longName), QUrl::fromLocalFile(b),
+                   QUrl::fromLocalFile(c)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame.get(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame.get(), &drop);
+    const auto children = frame->mdiArea()->subWindowList(QMdiArea::CreationOrder);
+    ASSERT_EQ(children.size(), 3);
+    EXPECT_EQ(children[0]->windowTitle(), a);
+    EXPECT_EQ(children[1]->windowTitle(), b);
+    EXPECT_EQ(children[2]->windowTitle(), c);
+    EXPECT_FALSE(frame->resultsVisible());
+    delete data;
+}
+
+TEST_F(FrameTest, ClosingTheFrameClosesEveryChild)
+{
+    QList<QPointer<editor::TEditForm>> children;
+    for (int i = 0; i < 3; ++i)
+        children.append(frame->newchild());
+    EXPECT_FALSE(frame->toolButton("ToolBtnpolice")->isEnabled());
+    EXPECT_TRUE(frame->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const auto &child : children)
+        EXPECT_TRUE(child.isNull());
+}
+
+class BusySearch : public FrameTest {
+protected:
+    void SetUp() override
+    {
+        FrameTest::SetUp();
+        QByteArray body;
+        for (int line = 0; line < 40; ++line)
+            body += "some text of a line that does not hold the string\r\n";
+        for (int i = 0; i < 4000; ++i)
+            tree.write(QStringLiteral("d%1/f%2.pas").arg(i / 100).arg(i), i % 7 == 0 ? body + "target\r\n" : body);
+        ASSERT_TRUE(choix->setFolder(tree.root()));
+        choix->findChild<ui::RadioGroup *>("choix_rep")->setItemIndex(1);
+        typeSearch("target");
+    }
+    TempTree tree;
+};
+
+TEST_F(BusySearch, StopCommandEndsTheSearchWithTheCountsReached)
+{
+    MessageBoxWatcher boxes;
+    bool sawRunning = false;
+    QTimer::singleShot(0, frame.get(), [&] {
+        sawRunning = frame->searchRunning() && frame->findChild<QStatusBar *>("Barre")->isVisible()
+            && frame->action("stop1")->isEnabled();
+        frame->action("stop1")->trigger();
+    });
+    control<QPushButton>("OKBtn")->click();
+    EXPECT_TRUE(sawRunning);
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(boxes.texts[0].startsWith("Recherche terminée"));
+    EXPECT_FALSE(boxes.texts[0].contains("4000 fichier(s) examiné(s)")) << qPrintable(boxes.texts[0]);
+    EXPECT_FALSE(frame->searchRunning());
+    EXPECT_FALSE(frame->action("stop1")->isEnabled());
+}
+
+TEST_F(BusySearch, SecondSearchIsRefusedAndClosingEndsTheSearchQuietly)
+{
+    MessageBoxWatcher boxes;
+    int linesWhenRefused = -1;
+    QTimer::singleShot(0, frame.get(), [&] {
+        // "Ok" pressed again while the search yields does nothing.
+        const int before = frame->resultsList()->blockCount();
+        control<QPushButton>("OKBtn")->click();
+        linesWhenRefused = frame->resultsList()->blockCount() - before;
+        frame->close();
+    });
+    control<QPushButton>("OKBtn")->click();
+    EXPECT_EQ(linesWhenRefused, 0);
+    EXPECT_TRUE(boxes.texts.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!frame->isVisible(), 5000);
+}
+
+TEST(SingleInstance, SecondStartEndsAtOnceWithCodeZero)
+{
+    const QString program = qEnvironmentVariable("VORLANE_BUILD_DIR") + "/src/shell/vorlane";
+    ASSERT_TRUE(QFileInfo::exists(program)) << qPrintable(program);
+    QProcess first;
+    first.start(program, {});
+    ASSERT_TRUE(first.waitForStarted());
+    const QString lock = QStringLiteral("%1/Tframeform-%2.lock").arg(qEnvironmentVariable("XDG_RUNTIME_DIR")).arg(getuid());
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(lock), 10000);
+    QProcess second;
+    second.start(program, {});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running);
+    first.kill();
+    first.waitForFinished();
+}
+
+} // namespace
+
+VORLANE_GTEST_QT_MAIN
