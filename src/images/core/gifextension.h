@@ -1,0 +1,46 @@
+// One extension block of a GIF file, kept as read: its kind, its fixed bytes and its data
+// sub-blocks. Only the delay of a graphic control extension is used by the program.
+#pragma once
+
+#include "images/core/bytebuffer.h"
+
+#include <QByteArray>
+
+#include <cstdint>
+
+namespace images {
+
+class ByteReader;
+
+class TExtension {
+public:
+    enum Kind : std::uint8_t { GraphicControl = 0, PlainText = 1, Application = 2, Comment = 3 };
+
+    /// Label bytes of the kinds in the file.
+    static constexpr std::uint8_t GraphicControlLabel = 0xF9;
+    static constexpr std::uint8_t PlainTextLabel = 0x01;
+    static constexpr std::uint8_t ApplicationLabel = 0xFF;
+    static constexpr std::uint8_t CommentLabel = 0xFE;
+
+    /// Reads the content of the extension whose label \a label was just read; raises
+    /// EGifException for a label of no known kind.
+    static TExtension read(ByteReader &reader, std::uint8_t label);
+
+    Kind kind() const { return m_kind; }
+    /// Block size, packed byte, delay, transparent index, terminator (graphic control);
+    /// block size and grid (plain text); block size, identifier, authentication (application).
+    const QByteArray &fixedBytes() const { return m_fixed; }
+    const TByteBuffer &data() const { return m_data; }
+
+    /// Delay of a graphic control extension in hundredths of a second; 0 for other kinds.
+    int delay() const;
+
+private:
+    explicit TExtension(Kind kind) : m_kind(kind) {}
+
+    Kind m_kind;
+    QByteArray m_fixed;
+    TByteBuffer m_data;
+};
+
+} // namespace images

@@ -1,0 +1,85 @@
+// Independent tools for the picture tests.
+#include "externaltools.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+
+namespace imagetests {
+
+QByteArray runTool(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForStarted(30000))
+        throw std::runtime_error(("cannot start " + program).toStdString());
+    process.closeWriteChannel();
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0)
+        throw std::runtime_error((program + " " + arguments.join(' ') + " failed: "
+                                  + QString::fromLocal8Bit(process.readAllStandardError()))
+                                     .toStdString());
+    return process.readAllStandardOutput();
+}
+
+void magick(const QStringList &arguments)
+{
+    runTool(QStringLiteral("/usr/bin/convert"), arguments);
+}
+
+int magickFrameCount(const QString &path)
+{
+    return runTool(QStringLiteral("/usr/bin/identify"), {QStringLiteral("-format"), QStringLiteral("x\n"), path})
+        .count('\n');
+}
+
+QImage magickFrame(const QString &path, int index, QPoint *offset)
+{
+    const QString frame = QStringLiteral("%1[%2]").arg(path).arg(index);
+    const QList<QByteArray> geometry =
+        runTool(QStringLiteral("/usr/bin/identify"), {QStringLiteral("-format"), QStringLiteral("%w %h %X %Y"), frame})
+            .split(' ');
+    if (geometry.size() != 4)
+        throw std::runtime_error("identify gave no geometry");
+    const int width = geometry[0].toInt();
+    const int height = geometry[1].toInt();
+    if (offset)
+        *offset = QPoint(geometry[2].toInt(), geometry[3].toInt());
+    const QByteArray rgb = runTool(QStringLiteral("/usr/bin/convert"),
+                                   {frame, QStringLiteral("-alpha"), QStringLiteral("off"),
+                                    QStringLiteral("-depth"), QStringLiteral("8"), QStringLiteral("rgb:-")});
+    if (rgb.size() != qsizetype(width) * height * 3)
+        throw std::runtime_error("convert gave an unexpected pixel count");
+    QImage image(width, height, QImage::Format_RGB888);
+    for (int y = 0; y < height; ++y)
+        std::memcpy(image.scanLine(y), rgb.constData() + qsizetype(y) * width * 3, size_t(width) * 3);
+    return image;
+}
+
+QString scratchPath(const QString &name)
+{
+    static QTemporaryDir dir;
+    return QDir(dir.path()).filePath(name);
+}
+
+int maxChannelDifference(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return 256;
+    const QImage x = a.convertToFormat(QImage::Format_RGB888);
+    const QImage y = b.convertToFormat(QImage::Format_RGB888);
+    int worst = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const uchar *p = x.constScanLine(row);
+        const uchar *q = y.constScanLine(row);
+        for (int i = 0; i < x.width() * 3; ++i)
+            worst = std::max(worst, std::abs(int(p[i]) - int(q[i])));
+    }
+    return worst;
+}
+
+} // namespace imagetests
