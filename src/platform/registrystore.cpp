@@ -4,15 +4,19 @@
 #include "platform/registrywriter.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace platform {
@@ -23,6 +27,43 @@ namespace {
 constexpr int kLockTimeoutMs = 10000;
 // Names tried for keeping damaged files before giving up.
 constexpr int kMaxDamagedCopies = 1000;
+
+// An exclusive lock on a file that stays in place. The system drops it when its holder ends,
+// however it ends, so a writer killed while holding it never locks the others out.
+class WriterLock {
+public:
+    explicit WriterLock(const QString &path)
+        : m_fd(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
+    {
+    }
+    ~WriterLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd); // releases the lock
+    }
+    WriterLock(const WriterLock &) = delete;
+    WriterLock &operator=(const WriterLock &) = delete;
+
+    bool acquire(int timeoutMs)
+    {
+        if (m_fd < 0)
+            return false;
+        QElapsedTimer timer;
+        timer.start();
+        auto pause = std::chrono::milliseconds(1);
+        for (;;) {
+            if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)
+                return true;
+            if ((errno != EWOULDBLOCK && errno != EINTR) || timer.hasExpired(timeoutMs))
+                return false;
+            std::this_thread::sleep_for(pause);
+            pause = std::min(pause * 2, std::chrono::milliseconds(10));
+        }
+    }
+
+private:
+    int m_fd;
+};
 
 QString systemError()
 {
@@ -97,10 +138,8 @@ bool RegistryStore::update(const std::function<void(RegistryKey &root)> &change)
         m_error = QStringLiteral("Impossible de créer le dossier %1").arg(dir);
         return false;
     }
-    QLockFile lock(m_path + QStringLiteral(".lock"));
-    // Only a lock whose owner has died is broken, never one that is merely old.
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(kLockTimeoutMs)) {
+    WriterLock lock(m_path + QStringLiteral(".lock"));
+    if (!lock.acquire(kLockTimeoutMs)) {
         m_error = QStringLiteral("Impossible de verrouiller %1").arg(m_path);
         return false;
     }

@@ -1,0 +1,84 @@
+// Scrambling of the FTP user name and password, alone and through the settings store.
+#include "shell/core/scramble.h"
+#include "shell/core/settingsstore.h"
+#include "support/temptree.h"
+
+#include <gtest/gtest.h>
+
+using shell::scramble;
+using shell::unscramble;
+
+namespace {
+
+TEST(Scramble, KnownVectors)
+{
+    const struct {
+        QByteArray plain;
+        QByteArray scrambled;
+    } cases[] = {
+        {"", ""},
+        {"abc", "\xE8\xDB\xCA"},
+        // Position 16 uses key 0, position 17 key 1 again.
+        {QByteArray(17, 'a'), QByteArray::fromHex("e8ebeaedecefeee1e0e3e2e5e4e7e6e9e8")},
+        {QByteArray("\x00\xFF", 2), "\xFE\x02"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(scramble(c.plain), c.scrambled) << c.plain.toHex().constData();
+        EXPECT_EQ(unscramble(c.scrambled), c.plain) << c.plain.toHex().constData();
+    }
+}
+
+TEST(Scramble, EveryByteAtEveryKeyComesBack)
+{
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray plain(16, char(b)); // one of each key
+        const QByteArray scrambled = scramble(plain);
+        EXPECT_EQ(scrambled.size(), plain.size());
+        EXPECT_EQ(unscramble(scrambled), plain) << b;
+    }
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    EXPECT_EQ(scramble(all).size(), shell::ScrambleLimit);
+    EXPECT_EQ(unscramble(scramble(all)), all.left(shell::ScrambleLimit));
+    EXPECT_EQ(unscramble(all).size(), shell::ScrambleLimit);
+}
+
+TEST(Scramble, CredentialsSurviveTheStore)
+{
+    testing_support::TempTree tree;
+    shell::SettingsStore store(tree.path("user.reg"));
+    const QString longName = QString(300, 'x');
+    const QString cutBeforeAccent = QString(254, 'a') + QString::fromUtf8("é");
+    const QString cutBeforeEuro = QString(253, 'a') + QString::fromUtf8("€");
+    const struct {
+        QString plain;
+        QString expected;
+    } cases[] = {
+        {"anonymous", "anonymous"},
+        {"", ""},
+        {QString::fromUtf8("Ünïcødé € \xF0\x9F\x98\x80"), QString::fromUtf8("Ünïcødé € \xF0\x9F\x98\x80")},
+        {longName, longName.left(255)},
+        {cutBeforeAccent, QString(254, 'a')},
+        {cutBeforeEuro, QString(253, 'a')},
+    };
+    for (const auto &c : cases) {
+        ASSERT_TRUE(store.write(shell::settings::ftp::Password, shell::scrambleForStore(c.plain)));
+        const QString stored = store.read(shell::settings::ftp::Password);
+        EXPECT_EQ(shell::unscrambleFromStore(stored), c.expected);
+        if (!c.plain.isEmpty()) {
+            EXPECT_NE(stored, c.expected);
+        }
+    }
+    EXPECT_EQ(shell::scrambleForStore("abc"), QString::fromLatin1("\xE8\xDB\xCA"));
+
+    // Scrambled bytes of every value, zero and line ends included, keep through the file.
+    QByteArray all;
+    for (int b = 1; b < 256; ++b)
+        all.append(char(b));
+    ASSERT_TRUE(store.write(shell::settings::ftp::UserId, QString::fromLatin1(scramble(all))));
+    EXPECT_EQ(unscramble(store.read(shell::settings::ftp::UserId).toLatin1()), all);
+    EXPECT_EQ(shell::unscrambleFromStore(QString::fromUtf8("\u263a")), QString());
+}
+
+} // namespace

@@ -1,0 +1,11 @@
+// GoogleTest entry with a QCoreApplication, which QProcess and QStandardPaths expect.
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
