@@ -35,12 +35,18 @@ public:
     RegistryType type() const { return m_type; }
     quint32 typeNumber() const { return static_cast<quint32>(m_type); }
     /// REG_SZ or REG_EXPAND_SZ.
-    bool isText() const { return m_type == RegistryType::String || m_type == RegistryType::ExpandString; }
+    bool isText() const
+    {
+        return m_type == RegistryType::String || m_type == RegistryType::ExpandString;
+    }
 
     /// The text of a REG_SZ or REG_EXPAND_SZ value (it may hold zero characters); empty otherwise.
     QString text() const { return isText() ? m_text : QString(); }
     /// The strings of a REG_MULTI_SZ value; empty otherwise.
-    QStringList strings() const { return m_type == RegistryType::MultiString ? m_strings : QStringList(); }
+    QStringList strings() const
+    {
+        return m_type == RegistryType::MultiString ? m_strings : QStringList();
+    }
     /// The number of a REG_DWORD value; 0 otherwise.
     quint32 number() const { return m_type == RegistryType::DWord ? m_number : 0; }
     /// The bytes of a REG_BINARY value or of a value of any type not listed in RegistryType.

@@ -279,6 +279,21 @@ TEST(RegistryStore, SomethingThatIsNotAFileIsNeitherReadNorLost)
     EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 
+TEST(RegistryStore, StoreFileThatIsALinkIsRewrittenWhereItPoints)
+{
+    TempTree tree;
+    const QString target = tree.write("dotfiles/user.reg", "REGEDIT4\n");
+    tree.mkdir("config");
+    const QString link = tree.path("config/user.reg");
+    ASSERT_TRUE(QFile::link(target, link));
+    RegistryStore store(link, kRoot);
+    ASSERT_TRUE(store.update([](RegistryKey &r) { r.createKey("S"); }));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    RegistryKey root(kRoot);
+    platform::readRegistryFile(target, kRoot, root);
+    EXPECT_NE(root.findKey("S"), nullptr);
+}
+
 // Waits for the line "begin N" or "done N" from a writer process; false on time-out or exit.
 bool waitForLine(QProcess &process, const QByteArray &line)
 {
@@ -459,7 +474,8 @@ TEST(RegistryStore, WineHivesAreRead)
     EXPECT_EQ(machine->name(), "HKEY_LOCAL_MACHINE");
     EXPECT_EQ(report.format, platform::RegistryFileFormat::Wine);
     EXPECT_FALSE(report.damaged());
-    const RegistryKey *version = machine->findKey("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion");
+    const RegistryKey *version =
+        machine->findKey("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion");
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->valueCount(), 11);
     auto value = [version](const char *name) {
@@ -468,8 +484,10 @@ TEST(RegistryStore, WineHivesAreRead)
     };
     EXPECT_TRUE(value("CurrentVersion") == RegistryValue::string("6.1"));
     EXPECT_TRUE(value("SystemRoot") == RegistryValue::string("C:\\windows"));
-    EXPECT_TRUE(value("Path") == RegistryValue::expandString("%SystemRoot%\\system32;%SystemRoot%"));
-    EXPECT_TRUE(value("Escapes") == RegistryValue::string(QString::fromUtf8("say \"hi\"\n\u263a\tA")));
+    EXPECT_TRUE(value("Path")
+                == RegistryValue::expandString("%SystemRoot%\\system32;%SystemRoot%"));
+    EXPECT_TRUE(value("Escapes")
+                == RegistryValue::string(QString::fromUtf8("say \"hi\"\n\u263a\tA")));
     EXPECT_TRUE(value("Multi") == RegistryValue::multiString({"one", "two"}));
     EXPECT_TRUE(value("Wide") == RegistryValue::expandString("%A%"));
     EXPECT_TRUE(value("WideMulti") == RegistryValue::multiString({"a", QString::fromUtf8("é")}));

@@ -51,13 +51,14 @@ TEST(Scramble, CredentialsSurviveTheStore)
     const QString longName = QString(300, 'x');
     const QString cutBeforeAccent = QString(254, 'a') + QString::fromUtf8("é");
     const QString cutBeforeEuro = QString(253, 'a') + QString::fromUtf8("€");
+    const QString unicode = QString::fromUtf8("Ünïcødé € \xF0\x9F\x98\x80");
     const struct {
         QString plain;
         QString expected;
     } cases[] = {
         {"anonymous", "anonymous"},
         {"", ""},
-        {QString::fromUtf8("Ünïcødé € \xF0\x9F\x98\x80"), QString::fromUtf8("Ünïcødé € \xF0\x9F\x98\x80")},
+        {unicode, unicode},
         {longName, longName.left(255)},
         {cutBeforeAccent, QString(254, 'a')},
         {cutBeforeEuro, QString(253, 'a')},

@@ -31,7 +31,8 @@ protected:
     // The value as the store file holds it, below the program's key.
     platform::RegistryValue stored(const QString &section, const QString &key) const
     {
-        const platform::RegistryKey root = platform::RegistryStore(m_hive, "HKEY_CURRENT_USER").read();
+        const platform::RegistryKey root =
+            platform::RegistryStore(m_hive, "HKEY_CURRENT_USER").read();
         const platform::RegistryKey *found = root.findKey(kProgramKey + section);
         const platform::RegistryValue *value = found ? found->value(key) : nullptr;
         return value ? *value : platform::RegistryValue::raw(0, "missing");
@@ -75,11 +76,13 @@ TEST_F(Settings, FirstStartGivesTheDefaults)
 
     const QString home = QDir::homePath();
     const QString homeVolume = platform::volumeRootOf(home, platform::mountedVolumes());
-    for (const settings::FolderKey &key : {settings::chemin::Folder, settings::html::Folder,
-                                           settings::iconpath::Folder, settings::playerpath::Folder})
+    for (const settings::FolderKey &key :
+         {settings::chemin::Folder, settings::html::Folder, settings::iconpath::Folder,
+          settings::playerpath::Folder})
         EXPECT_EQ(store.read(key), home) << key.section;
-    for (const settings::DriveKey &key : {settings::chemin::Drive, settings::html::Drive,
-                                          settings::iconpath::Drive, settings::playerpath::Drive})
+    for (const settings::DriveKey &key :
+         {settings::chemin::Drive, settings::html::Drive, settings::iconpath::Drive,
+          settings::playerpath::Drive})
         EXPECT_EQ(store.read(key), homeVolume) << key.section;
     EXPECT_TRUE(home.startsWith(homeVolume));
 
@@ -91,8 +94,8 @@ TEST_F(Settings, TheUsersStoreIsInTheConfigFolder)
 {
     SettingsStore store;
     ASSERT_TRUE(store.write(settings::fontmdi::Size, 12)) << qPrintable(store.errorString());
-    const QString expected =
-        qEnvironmentVariable("XDG_CONFIG_HOME", QDir::homePath() + "/.config") + "/vorlane/user.reg";
+    const QString expected = qEnvironmentVariable("XDG_CONFIG_HOME", QDir::homePath() + "/.config")
+        + "/vorlane/user.reg";
     EXPECT_TRUE(QFileInfo::exists(expected)) << qPrintable(expected);
     EXPECT_EQ(SettingsStore(expected).read(settings::fontmdi::Size), 12);
 }

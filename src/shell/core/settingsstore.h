@@ -49,10 +49,10 @@ public:
     bool writeBoolean(const QString &section, const QString &key, bool value);
     bool eraseSection(const QString &section);
 
-    bool write(const settings::StringKey &key, const QString &value) { return writeOne(key, value); }
+    bool write(const settings::StringKey &key, const QString &text) { return writeOne(key, text); }
     bool write(const settings::IntegerKey &key, int value) { return writeOne(key, value); }
     bool write(const settings::BooleanKey &key, bool value) { return writeOne(key, value); }
-    bool write(const settings::FolderKey &key, const QString &folder) { return writeOne(key, folder); }
+    bool write(const settings::FolderKey &key, const QString &path) { return writeOne(key, path); }
     bool write(const settings::DriveKey &key, const QString &root) { return writeOne(key, root); }
 
     /// Saves all the changes of \a batch in one rewrite of the store.
