@@ -108,8 +108,15 @@ private:
 
     void parseLine(QStringView line)
     {
-        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
-            return; // comments, and Wine's "#time=" style annotations
+        if (line.isEmpty())
+            return;
+        if (line.startsWith(';') || line.startsWith('#')) {
+            // Wine's own annotations ("#time=") mean nothing here. A comment added to an export
+            // by hand would be lost by a rewrite, so it counts as a line not taken in.
+            if (!isWine())
+                damaged();
+            return;
+        }
         if (line.startsWith('['))
             parseKeyLine(line.mid(1));
         else if (line.startsWith('"') || line.startsWith('@'))

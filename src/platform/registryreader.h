@@ -21,7 +21,8 @@ struct RegistryReadReport {
     RegistryFileFormat format = RegistryFileFormat::Unknown;
     bool missing = false;    ///< no file at the path
     bool unreadable = false; ///< something is there that could not be read at all
-    int damagedLines = 0;    ///< lines (or the missing first line) that were skipped
+    /// Lines not taken in: bad lines, a missing first line, comments of an export.
+    int damagedLines = 0;
 
     /// True when the file holds something that was not taken in, so rewriting it would lose it.
     bool damaged() const { return unreadable || damagedLines > 0; }

@@ -185,6 +185,7 @@ const QList<DamagedCase> &damagedCases()
         {"another root key", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\X]\n\"b\"=\"x\"\n" + good},
         {"key without its bracket", "REGEDIT4\n" + good + "[HKEY_CURRENT_USER\\T\n"},
         {"control character in a key", "REGEDIT4\n" + good + "[HKEY_CURRENT_USER\\T\x01]\n"},
+        {"a comment added by hand", "REGEDIT4\n; the fonts I like\n" + good},
         {"binary junk", "REGEDIT4\n" + good + QByteArray("\x00\xff\xfe\x01[\"=\x80\n", 10)},
         {"nesting deeper than the registry allows",
          "REGEDIT4\n" + good + "[HKEY_CURRENT_USER" + QByteArray("\\k").repeated(600) + "]\n"},
