@@ -1,6 +1,9 @@
 #include "shell/gui/tframeform.h"
 
+#include "editor/gui/childmenumerger.h"
+#include "editor/gui/framedialogs.h"
 #include "editor/gui/teditform.h"
+#include "search/gui/resultlistactions.h"
 #include "search/gui/tchoix.h"
 #include "ui/hintstyle.h"
 #include "ui/messageboxes.h"
@@ -23,7 +26,6 @@
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -84,10 +86,12 @@ Tframeform::Tframeform(QWidget *parent) : QMainWindow(parent)
     setAcceptDrops(true);
     m_startupDirectory = QDir::currentPath();
     ui::installHints();
+    m_dialogs = new editor::FrameDialogs(this);
     buildResultsList();
     buildStatusBar();
     buildToolbar();
     buildMenus();
+    new editor::ChildMenuMerger(m_mdi, menuBar(), m_windowMenu->menuAction(), this);
     connectTools();
 
     auto *client = new QWidget(this);
@@ -134,10 +138,15 @@ void Tframeform::buildResultsList()
         m_actions.insert(QLatin1String(name), item);
         return item;
     };
-    // Opening, running and handing a listed file to its program come with the result-list actions.
-    addItem(QStringLiteral("Voir ce fichier"), "ouvre_fichier")->setEnabled(false);
-    addItem(QStringLiteral("&Execute ce fichier"), "Executecefichier1")->setEnabled(false);
-    addItem(QStringLiteral("Ouvrir ce fichier"), "Extention")->setEnabled(false);
+    // The list's own actions; a double-click in the list views the file as well.
+    m_listActions = new search::ResultListActions(m_Memo1, *this, *m_dialogs, m_startupDirectory,
+                                                  [this] { return m_choix ? m_choix->searchText() : QString(); }, this);
+    connect(addItem(QStringLiteral("Voir ce fichier"), "ouvre_fichier"), &QAction::triggered, m_listActions,
+            &search::ResultListActions::ouvre_fichierClick);
+    connect(addItem(QStringLiteral("&Execute ce fichier"), "Executecefichier1"), &QAction::triggered, m_listActions,
+            &search::ResultListActions::Executecefichier1Click);
+    connect(addItem(QStringLiteral("Ouvrir ce fichier"), "Extention"), &QAction::triggered, m_listActions,
+            &search::ResultListActions::ExtentionClick);
     QAction *stop = addItem(QStringLiteral("Fin de  la recherche"), "stop1");
     stop->setEnabled(false);
     connect(stop, &QAction::triggered, this, &Tframeform::stop1Click);
@@ -256,10 +265,9 @@ void Tframeform::buildToolbar()
     connect(m_buttons["ToolBtnpolice"], &QToolButton::clicked, this, &Tframeform::ToolBtnpoliceClick);
     connect(m_buttons["ToolBtnClearMemo"], &QToolButton::clicked, this, &Tframeform::ToolBtnClearMemoClick);
     connect(m_buttons["SpeedButton1"], &QToolButton::clicked, this, [this] { ui::connectNetworkDrive(this); });
-    // Printing, saving and loading the list come with the result-list actions.
-    m_inactiveButtons = {QStringLiteral("ToolBtnPrint"), QStringLiteral("ToolBtnOpen"), QStringLiteral("ToolBtnSave")};
-    for (const QString &name : m_inactiveButtons)
-        m_buttons[name]->setEnabled(false);
+    connect(m_buttons["ToolBtnPrint"], &QToolButton::clicked, m_listActions, &search::ResultListActions::ToolBtnPrintClick);
+    connect(m_buttons["ToolBtnOpen"], &QToolButton::clicked, m_listActions, &search::ResultListActions::ToolBtnOpenClick);
+    connect(m_buttons["ToolBtnSave"], &QToolButton::clicked, m_listActions, &search::ResultListActions::ToolBtnSaveClick);
 }
 
 void Tframeform::buildMenus()
@@ -275,12 +283,15 @@ void Tframeform::buildMenus()
 
     QMenu *file = bar->addMenu(QStringLiteral("Fic&hier"));
     file->setObjectName(QStringLiteral("Fichier1"));
-    addAction(file, QStringLiteral("Charger"), "Charger1")->setEnabled(false);
+    connect(addAction(file, QStringLiteral("Charger"), "Charger1"), &QAction::triggered, m_listActions,
+            &search::ResultListActions::ToolBtnOpenClick);
     file->addSeparator();
     connect(addAction(file, QStringLiteral("&Nouveau"), "Nouveau1"), &QAction::triggered, this, [this] { newchild(); });
     connect(addAction(file, QStringLiteral("&Ouvrir"), "Ouvrir1"), &QAction::triggered, this, &Tframeform::Ouvrir1Click);
-    addAction(file, QStringLiteral("enregistrer sous"), "enregistrersous1")->setEnabled(false);
-    addAction(file, QStringLiteral("Imprimer"), "Imprimer1")->setEnabled(false);
+    connect(addAction(file, QStringLiteral("enregistrer sous"), "enregistrersous1"), &QAction::triggered, m_listActions,
+            &search::ResultListActions::ToolBtnSaveClick);
+    connect(addAction(file, QStringLiteral("Imprimer"), "Imprimer1"), &QAction::triggered, m_listActions,
+            &search::ResultListActions::ToolBtnPrintClick);
     connect(addAction(file, QStringLiteral("Configuration impression"), "Configurationimpression1"),
             &QAction::triggered, this, &Tframeform::Configurationimpression1Click);
     file->addSeparator();
@@ -377,7 +388,7 @@ QWidget *Tframeform::openTool(const ToolWindowKind &kind)
 
 editor::TEditForm *Tframeform::addChild()
 {
-    auto *child = new editor::TEditForm;
+    auto *child = new editor::TEditForm(*m_dialogs, [this] { return m_choix ? m_choix->searchText() : QString(); });
     QMdiSubWindow *frame = m_mdi->addSubWindow(child);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     connect(child, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
@@ -418,10 +429,8 @@ editor::TEditForm *Tframeform::textchild(const QString &caption, const QString &
 
 void Tframeform::setListButtonsEnabled(bool enabled)
 {
-    for (const char *name : {"ToolBtnpolice", "ToolBtnPrint", "ToolBtnOpen", "ToolBtnSave", "ToolBtnClearMemo"}) {
-        const QString button = QLatin1String(name);
-        m_buttons.value(button)->setEnabled(enabled && !m_inactiveButtons.contains(button));
-    }
+    for (const char *name : {"ToolBtnpolice", "ToolBtnPrint", "ToolBtnOpen", "ToolBtnSave", "ToolBtnClearMemo"})
+        m_buttons.value(QLatin1String(name))->setEnabled(enabled);
 }
 
 void Tframeform::ToolBtnVorlaneClick()
@@ -464,9 +473,7 @@ void Tframeform::Ouvrir1Click()
 void Tframeform::Configurationimpression1Click()
 {
     setResultsVisible(true);
-    if (!m_printer)
-        m_printer = std::make_unique<QPrinter>();
-    QPageSetupDialog dialog(m_printer.get(), this);
+    QPageSetupDialog dialog(&m_dialogs->printer(), this);
     dialog.exec();
 }
 

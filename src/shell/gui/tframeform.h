@@ -9,11 +9,9 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
-#include <QSet>
 #include <QStringList>
 
 #include <array>
-#include <memory>
 
 class QAction;
 class QLabel;
@@ -21,14 +19,15 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QPlainTextEdit;
-class QPrinter;
 class QStatusBar;
 class QToolButton;
 
 namespace editor {
+class FrameDialogs;
 class TEditForm;
 }
 namespace search {
+class ResultListActions;
 class Tchoix;
 }
 
@@ -109,7 +108,8 @@ private:
     QString m_startupDirectory;
     search::Tchoix *m_choix = nullptr;
     platform::BusyCursors m_cursors;
-    std::unique_ptr<QPrinter> m_printer;
+    editor::FrameDialogs *m_dialogs = nullptr; ///< save, print and font dialogs shared with the editor windows
+    search::ResultListActions *m_listActions = nullptr;
 
     QWidget *m_Panel1 = nullptr;
     QPlainTextEdit *m_Memo1 = nullptr;
@@ -121,7 +121,6 @@ private:
     QMap<QString, QToolButton *> m_buttons;
     QMap<QString, QAction *> m_actions;
     QMap<QString, QPointer<QWidget>> m_tools;
-    QSet<QString> m_inactiveButtons; ///< list buttons whose action is not part of this build
     bool m_shownOnce = false;
 
     // Search state.

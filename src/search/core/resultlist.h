@@ -1,0 +1,44 @@
+// The results list as the actions on it see it: which file a line belongs to, the result list
+// files (".LST": one line of the list per line, UTF-8, each line ended by CR LF) and the name
+// proposed when a list is saved.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace search {
+
+/// The file \a line names, taken whole as a path: the path itself when it names an existing
+/// file, otherwise an absolute path whose names match existing ones without regard to case
+/// (lists saved with upper-case paths), the real path then. Folders are not files.
+std::optional<QString> existingFile(const QString &line);
+
+/// The file the line \a caretLine belongs to (memoselectfile): that line when it names an
+/// existing file, else the nearest line above it that does. \a lineAt gives line n of the list.
+std::optional<QString> fileOfLine(qsizetype caretLine, const std::function<QString(qsizetype)> &lineAt);
+
+/// The bytes of a result list file holding \a lines.
+QByteArray encodeResultList(const QStringList &lines);
+/// The lines of a result list file (any text file): lines end at CR LF, CR or LF; bytes that
+/// are not valid UTF-8 are read as Windows-1252.
+QStringList decodeResultList(const QByteArray &bytes);
+
+/// Writes \a lines to \a path, replacing the file only once all is written. False, with
+/// \a error, on failure.
+bool saveResultList(const QString &path, const QStringList &lines, QString *error);
+/// Reads the lines of \a path (a regular file). False, with \a error, on failure.
+bool loadResultList(const QString &path, QStringList *lines, QString *error);
+
+/// The file name proposed to save a list: the first 8 characters of the search string and
+/// ".LST" ("hello world" gives "hello wo.LST"). A '/' cannot be part of a name and becomes '_'.
+QString proposedListName(const QString &searchText);
+
+/// True for the files "&Execute ce fichier" runs: those marked executable, and those whose
+/// name ends in .EXE, .BAT or .COM in any letter case.
+bool isRunnableFile(const QString &path);
+
+} // namespace search

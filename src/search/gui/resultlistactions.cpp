@@ -1,0 +1,144 @@
+#include "search/gui/resultlistactions.h"
+
+#include "editor/core/filefilters.h"
+#include "editor/gui/framedialogs.h"
+#include "editor/gui/textprinter.h"
+#include "platform/shell.h"
+#include "search/core/resultlist.h"
+#include "search/gui/searchhost.h"
+#include "ui/messageboxes.h"
+
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+namespace search {
+
+namespace {
+
+const QString ListFilter = QStringLiteral("Fichiers Liste (*.LST)|*.LST");
+
+} // namespace
+
+ResultListActions::ResultListActions(QPlainTextEdit *Memo1, SearchHost &host, editor::FrameDialogs &dialogs,
+                                     const QString &startupDirectory, SearchText searchText, QObject *parent)
+    : QObject(parent), m_Memo1(Memo1), m_host(host), m_dialogs(dialogs), m_startupDirectory(startupDirectory),
+      m_searchText(std::move(searchText)), m_OpenDialog1(new QFileDialog(Memo1->window()))
+{
+    m_OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
+    m_OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    m_OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+    m_Memo1->viewport()->installEventFilter(this);
+}
+
+std::optional<QString> ResultListActions::memoselectfile() const
+{
+    const QTextDocument *document = m_Memo1->document();
+    const int caretLine = document->findBlock(m_Memo1->textCursor().selectionStart()).blockNumber();
+    return fileOfLine(caretLine, [document](qsizetype n) { return document->findBlockByNumber(int(n)).text(); });
+}
+
+QStringList ResultListActions::lines() const
+{
+    QStringList lines;
+    const QTextDocument *document = m_Memo1->document();
+    if (document->isEmpty())
+        return lines;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (!block.next().isValid() && block.length() == 1 && block.blockNumber() > 0)
+            break; // the empty line after a final line break is not a line of the list
+        lines.append(block.text());
+    }
+    return lines;
+}
+
+void ResultListActions::ouvre_fichierClick()
+{
+    if (const auto file = memoselectfile())
+        m_host.openChild(*file);
+}
+
+void ResultListActions::Executecefichier1Click()
+{
+    const auto file = memoselectfile();
+    if (file && isRunnableFile(*file))
+        platform::shellExecute(*file, QFileInfo(*file).absolutePath());
+}
+
+void ResultListActions::ExtentionClick()
+{
+    if (const auto file = memoselectfile())
+        platform::shellOpen(*file);
+}
+
+void ResultListActions::ToolBtnSaveClick()
+{
+    const QStringList list = lines();
+    if (list.isEmpty())
+        return;
+    m_host.setResultsVisible(true);
+    QFileDialog *dialog = m_dialogs.sauvefichier();
+    dialog->setWindowTitle(QStringLiteral("~Vorlane~ sauve la liste rsesultat de recherche"));
+    m_dialogs.setSaveFilter(ListFilter);
+    dialog->setDirectory(m_startupDirectory);
+    dialog->selectFile(proposedListName(m_searchText ? m_searchText() : QString()));
+    const QString chosen = m_dialogs.runSaveDialog();
+    if (chosen.isEmpty())
+        return;
+    QString error;
+    if (!saveResultList(chosen, list, &error))
+        ui::showFailure(m_Memo1->window(), error);
+}
+
+void ResultListActions::ToolBtnOpenClick()
+{
+    m_host.setResultsVisible(true);
+    m_OpenDialog1->setDirectory(m_startupDirectory);
+    m_OpenDialog1->setWindowTitle(QStringLiteral("~Vorlane~ Ouvre liste recherche"));
+    m_OpenDialog1->setNameFilters(editor::qtNameFilters(ListFilter));
+    if (m_OpenDialog1->exec() != QDialog::Accepted)
+        return;
+    const QString chosen = m_OpenDialog1->selectedFiles().value(0);
+    QStringList list;
+    QString error;
+    // The list is only replaced once the file has been read whole.
+    if (!loadResultList(chosen, &list, &error)) {
+        ui::showFailure(m_Memo1->window(), error);
+        return;
+    }
+    m_Memo1->clear();
+    m_Memo1->setPlainText(list.join('\n'));
+}
+
+void ResultListActions::ToolBtnPrintClick()
+{
+    const QStringList list = lines();
+    if (list.isEmpty())
+        return;
+    const QTextCursor cursor = m_Memo1->textCursor();
+    const auto range = m_dialogs.runPrintDialog(cursor.hasSelection());
+    if (range == editor::FrameDialogs::PrintRange::Cancelled)
+        return;
+    QStringList printed;
+    if (range == editor::FrameDialogs::PrintRange::Selection) {
+        printed.append(QLatin1Char(' ') + cursor.selectedText());
+    } else {
+        for (const QString &line : list)
+            printed.append(QLatin1Char(' ') + line);
+    }
+    editor::TextPrinter printer(m_dialogs.printer());
+    if (!printer.print(printed, m_Memo1->font()))
+        ui::showFailure(m_Memo1->window(), printer.errorString());
+}
+
+bool ResultListActions::eventFilter(QObject *watched, QEvent *event)
+{
+    // The list handles the double-click first (the caret is then on the clicked line).
+    if (watched == m_Memo1->viewport() && event->type() == QEvent::MouseButtonDblClick)
+        QMetaObject::invokeMethod(this, &ResultListActions::ouvre_fichierClick, Qt::QueuedConnection);
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace search

@@ -1,0 +1,64 @@
+// What the user does with the frame's results list: open the file of a line in an editor
+// window (popup "Voir ce fichier" or a double-click), run it, hand it to the program of its
+// type, save the list to a ".LST" file, load one back, print the list.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class QFileDialog;
+class QPlainTextEdit;
+
+namespace editor {
+class FrameDialogs;
+}
+
+namespace search {
+
+class SearchHost;
+
+class ResultListActions : public QObject {
+    Q_OBJECT
+public:
+    using SearchText = std::function<QString()>;
+
+    /// Acts on the list \a Memo1 of \a host, with the frame's \a dialogs; lists are saved and
+    /// loaded from \a startupDirectory first; \a searchText gives the search dialog's string.
+    ResultListActions(QPlainTextEdit *Memo1, SearchHost &host, editor::FrameDialogs &dialogs,
+                      const QString &startupDirectory, SearchText searchText, QObject *parent = nullptr);
+
+    /// The file the caret's line belongs to (where a selection begins): see fileOfLine().
+    std::optional<QString> memoselectfile() const;
+    /// The lines of the list.
+    QStringList lines() const;
+    /// The dialog a list is loaded with.
+    QFileDialog *openDialog() const { return m_OpenDialog1; }
+
+    // Handlers, named after the controls that run them.
+    void ouvre_fichierClick();
+    void Executecefichier1Click();
+    void ExtentionClick();
+    /// ToolBtnSave and "enregistrer sous".
+    void ToolBtnSaveClick();
+    /// ToolBtnOpen and "Charger".
+    void ToolBtnOpenClick();
+    /// ToolBtnPrint and "Imprimer".
+    void ToolBtnPrintClick();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QPlainTextEdit *m_Memo1;
+    SearchHost &m_host;
+    editor::FrameDialogs &m_dialogs;
+    QString m_startupDirectory;
+    SearchText m_searchText;
+    QFileDialog *m_OpenDialog1;
+};
+
+} // namespace search
