@@ -38,6 +38,9 @@ void HexDumpLayout::recompute()
     m_bytesPerRow = std::clamp(m_showCharacters ? cells / 4 : cells / 3, 1, kMaxBytesPerRow);
     m_rowCount = static_cast<std::int64_t>(m_dataLength / m_bytesPerRow
                                            + (m_dataLength % m_bytesPerRow ? 1 : 0));
+    // A shorter block than the last one starts within its own rows, not past them.
+    m_firstRow = clampRow(m_firstRow);
+    m_cursorRow = clampRow(m_cursorRow);
 }
 
 int HexDumpLayout::bytesOnRow(std::int64_t row) const
