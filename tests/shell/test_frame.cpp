@@ -1,9 +1,11 @@
 // The main frame and the search dialog together, offscreen: a search from the dialog to the
 // summary box, the histories, the extension rules, the file list, swap, drops and closing.
 #include "editor/gui/teditform.h"
+#include "platform/registrystore.h"
 #include "search/core/searchengine.h"
 #include "search/core/searchrequest.h"
 #include "search/gui/tchoix.h"
+#include "shell/core/settingsstore.h"
 #include "shell/gui/tframeform.h"
 #include "support/messageboxwatcher.h"
 #include "support/qtestmain.h"
@@ -39,6 +41,8 @@ class FrameTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // Every test starts from an empty settings store.
+        QFile::remove(platform::RegistryStore::userHivePath());
         frame = std::make_unique<shell::Tframeform>();
         choix = new search::Tchoix(*frame, frame.get());
         frame->setSearchDialog(choix);
@@ -302,6 +306,102 @@ TEST_F(BusySearch, SecondSearchIsRefusedAndClosingEndsTheSearchQuietly)
     EXPECT_EQ(linesWhenRefused, 0);
     EXPECT_TRUE(boxes.texts.isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(!frame->isVisible(), 5000);
+}
+
+
+// What one run leaves in the settings, the next run finds again.
+class NextRun : public FrameTest {
+protected:
+    void restart()
+    {
+        frame.reset();
+        frame = std::make_unique<shell::Tframeform>();
+        choix = new search::Tchoix(*frame, frame.get());
+        frame->setSearchDialog(choix);
+    }
+};
+
+TEST_F(NextRun, FolderOptionsAndHistoryComeBack)
+{
+    TempTree tree;
+    const QString folder = tree.mkdir("work");
+    ASSERT_TRUE(choix->setFolder(folder));
+    control<ui::RadioGroup>("choix_ext")->setItemIndex(1);
+    control<ui::RadioGroup>("choix_rep")->setItemIndex(1);
+    control<QCheckBox>("OptionOccur")->setChecked(false);
+    {
+        MessageBoxWatcher boxes;
+        for (const char *text : {"alpha", "beta", "alpha"}) {
+            typeSearch(text);
+            control<QPushButton>("OKBtn")->click();
+        }
+    }
+    restart();
+    EXPECT_EQ(choix->folder(), folder);
+    EXPECT_EQ(control<ui::RadioGroup>("choix_ext")->itemIndex(), 1);
+    EXPECT_EQ(control<ui::FileList>("filtre_rep")->mask(), "*.TXT");
+    EXPECT_EQ(control<ui::RadioGroup>("choix_rep")->itemIndex(), 1);
+    EXPECT_FALSE(control<QCheckBox>("OptionOccur")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>("optionMaj")->isChecked());
+    EXPECT_EQ(items("histo_comm"), QStringList({"ALPHA", "BETA"}));
+    EXPECT_TRUE(items("histo_comm2").isEmpty());
+
+    const shell::SettingsStore store;
+    EXPECT_EQ(store.readString("historique recherche", "HISTO 0", ""), "ALPHA");
+    EXPECT_EQ(store.readString("HISTORIQUE RECHERCHE", "Histo 1", ""), "BETA");
+
+    // A run without any search leaves an empty history.
+    restart();
+    restart();
+    EXPECT_TRUE(items("histo_comm").isEmpty());
+    EXPECT_TRUE(store.readSection("HISTORIQUE RECHERCHE").isEmpty());
+}
+
+TEST_F(NextRun, FirstStartUsesTheDefaults)
+{
+    EXPECT_EQ(frame->geometry(), QRect(6, 4, 641, 480));
+    EXPECT_EQ(frame->resultsList()->font().family(), "arial");
+    EXPECT_EQ(frame->resultsList()->font().pointSize(), 9);
+    EXPECT_EQ(choix->folder(), QDir::homePath());
+    EXPECT_EQ(control<ui::RadioGroup>("choix_ext")->itemIndex(), 0);
+    EXPECT_EQ(control<ui::RadioGroup>("choix_rep")->itemIndex(), 0);
+    EXPECT_TRUE(control<QCheckBox>("OptionOccur")->isChecked());
+    EXPECT_TRUE(items("histo_comm").isEmpty());
+}
+
+TEST_F(NextRun, PlacementIsAppliedOnlyWhenLeftIsLessThanRight)
+{
+    frame->setGeometry(40, 50, 700, 500);
+    QFont font("DejaVu Sans");
+    font.setPointSize(13);
+    frame->resultsList()->setFont(font);
+    restart();
+    EXPECT_EQ(frame->geometry(), QRect(40, 50, 700, 500));
+    EXPECT_EQ(frame->resultsList()->font().pointSize(), 13);
+    EXPECT_EQ(frame->resultsList()->font().family(), "DejaVu Sans");
+
+    shell::SettingsStore store;
+    store.writeInteger("WINDOW", "PlaceNormPosL", 900);
+    store.writeInteger("WINDOW", "PlaceNormPosR", 900);
+    frame.reset();
+    store.writeInteger("WINDOW", "PlaceNormPosL", 900);
+    store.writeInteger("WINDOW", "PlaceNormPosR", 900);
+    frame = std::make_unique<shell::Tframeform>();
+    EXPECT_EQ(frame->geometry(), QRect(6, 4, 641, 480));
+}
+
+TEST_F(NextRun, StoredFolderThatIsGoneFallsBackToTheCurrentDirectory)
+{
+    TempTree tree;
+    const QString gone = tree.mkdir("removable");
+    ASSERT_TRUE(choix->setFolder(gone));
+    frame.reset();
+    QDir(gone).removeRecursively();
+    MessageBoxWatcher boxes;
+    frame = std::make_unique<shell::Tframeform>();
+    choix = new search::Tchoix(*frame, frame.get());
+    EXPECT_EQ(choix->folder(), QDir::currentPath());
+    EXPECT_TRUE(boxes.texts.isEmpty());
 }
 
 TEST(SingleInstance, SecondStartEndsAtOnceWithCodeZero)

@@ -5,6 +5,7 @@
 #include "search/core/searchengine.h"
 #include "search/core/searchrequest.h"
 #include "search/gui/searchhost.h"
+#include "shell/core/settingsstore.h"
 #include "ui/drivebox.h"
 #include "ui/filelist.h"
 #include "ui/folderlist.h"
@@ -35,6 +36,8 @@ namespace {
 const QString PaleYellow = QStringLiteral("#FFFFC0");
 const QString DirectoryGone = QStringLiteral("Le répertoire n'existe plus\r (attention aux disques amovibles)!");
 constexpr int JpgItem = 3, GifItem = 4, BmpItem = 5, ExeItem = 6;
+// Entries of this run's history that are kept for the next one.
+constexpr int MaxStoredHistory = 256;
 
 bool isImageItem(int item)
 {
@@ -80,10 +83,7 @@ Tchoix::Tchoix(SearchHost &host, QWidget *parent) : QDialog(parent), m_host(host
     // Creation steps, in order.
     m_optionExport->setEnabled(false);
     m_histo_comm->lineEdit()->selectAll();
-    if (!setFolder(QDir::homePath()))
-        fallBackToCurrentDirectory();
-    m_choix_ext->setItemIndex(0);
-    m_choix_rep->setItemIndex(0);
+    readini();
     m_Edit1->setText(folder());
     addFolderToHistory(folder());
     for (int i = 0; i <= m_lecteur->count(); ++i)
@@ -93,7 +93,61 @@ Tchoix::Tchoix(SearchHost &host, QWidget *parent) : QDialog(parent), m_host(host
         move(screen->availableGeometry().center() - rect().center());
 }
 
-Tchoix::~Tchoix() = default;
+Tchoix::~Tchoix()
+{
+    writeini();
+}
+
+void Tchoix::readini()
+{
+    namespace keys = shell::settings;
+    const shell::SettingsStore store;
+    const QString drive = store.read(keys::chemin::Drive);
+    const QString stored = store.read(keys::chemin::Folder);
+    bool restored = false;
+    {
+        const QSignalBlocker quiet(m_lecteur);
+        restored = m_lecteur->setDrive(drive);
+    }
+    if (!restored || !setFolder(stored))
+        fallBackToCurrentDirectory();
+    m_choix_ext->setItemIndex(std::clamp(store.read(keys::preference::Extension), 0, m_choix_ext->itemCount() - 1));
+    m_choix_rep->setItemIndex(store.read(keys::preference::WalkMode) == 1 ? 1 : 0);
+    m_optionMaj->setChecked(store.read(keys::preference::RespectCase));
+    m_OptionOccur->setChecked(store.read(keys::preference::FirstOccurrence));
+    m_optionVoirImage->setChecked(store.read(keys::preference::ImagePreview));
+
+    // The history holds as many entries as the section has values, entry i being "Histo i".
+    const QStringList values = store.readSection(QLatin1String(keys::section::SearchHistory));
+    m_histo_comm->addItems(values);
+    for (int i = 0; i < values.size(); ++i)
+        m_histo_comm->setItemText(i, store.readString(QLatin1String(keys::section::SearchHistory),
+                                                      keys::history::key(i), QString()));
+    m_histo_comm->setEditText(QString());
+}
+
+void Tchoix::writeini()
+{
+    namespace keys = shell::settings;
+    shell::SettingsBatch batch;
+    batch.write(keys::chemin::Drive, m_lecteur->drive());
+    batch.write(keys::chemin::Folder, folder());
+    batch.write(keys::preference::Extension, std::max(0, selectedExtensionItem()));
+    batch.write(keys::preference::WalkMode, std::max(0, m_choix_rep->itemIndex()));
+    batch.write(keys::preference::RespectCase, m_optionMaj->isChecked());
+    batch.write(keys::preference::FirstOccurrence, m_OptionOccur->isChecked());
+    batch.write(keys::preference::ImagePreview, m_optionVoirImage->isChecked());
+    // The stored history becomes the strings searched during this run, in their first order.
+    const QString history = QLatin1String(keys::section::SearchHistory);
+    batch.eraseSection(history);
+    int written = 0;
+    for (int i = 0; i < std::min(m_histo_comm2->count(), MaxStoredHistory); ++i) {
+        const QString entry = m_histo_comm2->itemText(i);
+        if (!entry.isEmpty())
+            batch.writeString(history, keys::history::key(written++), entry);
+    }
+    shell::SettingsStore().apply(batch);
+}
 
 void Tchoix::buildControls()
 {

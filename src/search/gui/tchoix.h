@@ -71,6 +71,9 @@ protected:
 
 private:
     void buildControls();
+    /// Folder, options and search history, from and to the settings.
+    void readini();
+    void writeini();
     void connectControls();
     void addToHistory(QComboBox *box, const QString &text);
     void addFolderToHistory(const QString &folder);

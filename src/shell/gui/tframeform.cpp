@@ -5,6 +5,7 @@
 #include "editor/gui/teditform.h"
 #include "search/gui/resultlistactions.h"
 #include "search/gui/tchoix.h"
+#include "shell/core/settingsstore.h"
 #include "ui/hintstyle.h"
 #include "ui/messageboxes.h"
 #include "ui/networkdrivedialog.h"
@@ -104,14 +105,48 @@ Tframeform::Tframeform(QWidget *parent) : QMainWindow(parent)
     m_mdi->hide();
     setCentralWidget(client);
 
-    QFont listFont(QStringLiteral("arial"));
-    listFont.setPointSize(9);
-    m_Memo1->setFont(listFont);
+    readini();
 }
 
 Tframeform::~Tframeform()
 {
+    writeini();
     setAcceptDrops(false);
+}
+
+void Tframeform::readini()
+{
+    namespace window = settings::window;
+    const SettingsStore store;
+    const int left = store.read(window::PlaceNormPosL), top = store.read(window::PlaceNormPosT);
+    const int right = store.read(window::PlaceNormPosR), bottom = store.read(window::PlaceNormPosB);
+    m_showCommand = store.read(window::PlaceShowCmd);
+    QFont listFont(store.read(settings::fontmdi::Name));
+    listFont.setPointSize(std::max(1, store.read(settings::fontmdi::Size)));
+    m_Memo1->setFont(listFont);
+    // A first start (all zeros) keeps the designed position.
+    if (left < right)
+        setGeometry(left, top, right - left, std::max(1, bottom - top));
+}
+
+void Tframeform::writeini()
+{
+    namespace window = settings::window;
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    SettingsBatch batch;
+    batch.write(window::PlaceFlags, 0);
+    batch.write(window::PlaceShowCmd, isMaximized() ? ShowMaximized : isMinimized() ? ShowMinimized : ShowNormal);
+    batch.write(window::PlaceMinPosX, -1);
+    batch.write(window::PlaceMinPosY, -1);
+    batch.write(window::PlaceMaxPosX, -1);
+    batch.write(window::PlaceMaxPosY, -1);
+    batch.write(window::PlaceNormPosL, normal.left());
+    batch.write(window::PlaceNormPosT, normal.top());
+    batch.write(window::PlaceNormPosR, normal.left() + normal.width());
+    batch.write(window::PlaceNormPosB, normal.top() + normal.height());
+    batch.write(settings::fontmdi::Size, m_Memo1->font().pointSize());
+    batch.write(settings::fontmdi::Name, m_Memo1->font().family());
+    SettingsStore().apply(batch);
 }
 
 void Tframeform::buildResultsList()
@@ -588,6 +623,8 @@ void Tframeform::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
+        if (m_showCommand == ShowMaximized)
+            QTimer::singleShot(0, this, &QWidget::showMaximized);
         QTimer::singleShot(0, this, &Tframeform::ToolBtnVorlaneClick);
     }
 }

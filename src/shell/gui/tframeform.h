@@ -104,6 +104,12 @@ private:
     editor::TEditForm *addChild();
     void setListButtonsEnabled(bool enabled);
     void fillWindowMenu();
+    /// Placement and list font, from and to the settings.
+    void readini();
+    void writeini();
+
+    // Show commands of a stored window placement.
+    static constexpr int ShowNormal = 1, ShowMinimized = 2, ShowMaximized = 3;
 
     QString m_startupDirectory;
     search::Tchoix *m_choix = nullptr;
@@ -122,6 +128,7 @@ private:
     QMap<QString, QAction *> m_actions;
     QMap<QString, QPointer<QWidget>> m_tools;
     bool m_shownOnce = false;
+    int m_showCommand = ShowNormal;
 
     // Search state.
     bool m_stopRequest = false;
