@@ -198,7 +198,7 @@ void Tchoix::buildControls()
     m_choix_rep->setGeometry(216, 146, 200, 40);
 
     m_GroupBox1 = named(new QGroupBox(QStringLiteral("Options"), this), "GroupBox1");
-    m_GroupBox1->setGeometry(216, 190, 200, 128);
+    m_GroupBox1->setGeometry(216, 190, 200, 150);
     auto *labelSearch = new QLabel(QStringLiteral("Recherche "), m_GroupBox1);
     labelSearch->setGeometry(8, 16, 80, 14);
     labelSearch->setStyleSheet(QStringLiteral("color: red; text-decoration: underline;"));
@@ -211,18 +211,18 @@ void Tchoix::buildControls()
     labelImage->setGeometry(8, 68, 80, 14);
     labelImage->setStyleSheet(QStringLiteral("color: red; text-decoration: underline;"));
     m_optionVoirImage = named(new QCheckBox(QStringLiteral("Apperçu image"), m_GroupBox1), "optionVoirImage");
-    m_optionVoirImage->setGeometry(8, 82, 110, 18);
+    m_optionVoirImage->setGeometry(8, 82, 118, 18);
     m_optionStretch = named(new QCheckBox(QStringLiteral("stretch"), m_GroupBox1), "optionStretch");
-    m_optionStretch->setGeometry(120, 82, 76, 18);
+    m_optionStretch->setGeometry(128, 82, 68, 18);
     m_optionStretch->setChecked(true);
     m_optionExport = named(new QCheckBox(QStringLiteral("Exporte (reduite)"), m_GroupBox1), "optionExport");
-    m_optionExport->setGeometry(8, 102, 120, 18);
+    m_optionExport->setGeometry(8, 102, 180, 18);
     m_BitBtnConvert = named(new QPushButton(QStringLiteral("Conv jpg/bmp"), m_GroupBox1), "BitBtnConvert");
-    m_BitBtnConvert->setGeometry(118, 100, 78, 22);
+    m_BitBtnConvert->setGeometry(8, 122, 100, 22);
     m_BitBtnConvert->setAutoDefault(false);
 
     m_GroupBox2 = named(new QGroupBox(QStringLiteral("Taille reduction"), this), "GroupBox2");
-    m_GroupBox2->setGeometry(216, 322, 200, 46);
+    m_GroupBox2->setGeometry(216, 344, 200, 46);
     auto *labelH = new QLabel(QStringLiteral("H"), m_GroupBox2);
     labelH->setGeometry(8, 20, 12, 18);
     m_Hexport = named(new QSpinBox(m_GroupBox2), "Hexport");
