@@ -34,4 +34,7 @@ QString scratchPath(const QString &name);
 /// their sizes differ.
 int maxChannelDifference(const QImage &a, const QImage &b);
 
+/// Mean absolute difference of the colour channels of two images of the same size.
+double meanDifference(const QImage &a, const QImage &b);
+
 } // namespace imagetests

@@ -27,18 +27,6 @@ QString identify(const QString &format, const QString &path)
         .trimmed();
 }
 
-/// Mean absolute difference of the colour channels.
-double meanDifference(const QImage &a, const QImage &b)
-{
-    const QImage x = a.convertToFormat(QImage::Format_RGB888);
-    const QImage y = b.convertToFormat(QImage::Format_RGB888);
-    double sum = 0;
-    for (int row = 0; row < x.height(); ++row)
-        for (int i = 0; i < x.width() * 3; ++i)
-            sum += std::abs(int(x.constScanLine(row)[i]) - int(y.constScanLine(row)[i]));
-    return sum / (double(x.width()) * x.height() * 3);
-}
-
 struct JpegCase {
     const char *name;
     QStringList convert;

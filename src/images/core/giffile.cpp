@@ -39,8 +39,10 @@ void TGifFile::loadFromBytes(const QByteArray &bytes, const std::function<void()
     if (!knownVersion(version()))
         throw EGifException(QStringLiteral("la Version Gif goit etre  87a ou 89a"));
     reader.read(m_screen.data(), m_screen.size());
-    m_globalTable = TColorTable(colorCount());
+    // Without a global table the model keeps the default one of a new model.
+    m_globalTable = TColorTable(2);
     if (hasGlobalTable()) {
+        m_globalTable.setCount(colorCount());
         for (int i = 0; i < colorCount(); ++i) {
             const std::uint8_t *rgb = reader.take(3);
             m_globalTable.setEntry(i, {rgb[0], rgb[1], rgb[2]});

@@ -54,7 +54,9 @@ QRect screenArea(const QWidget *widget)
 void centreOnScreen(QWidget *window)
 {
     const QRect area = screenArea(window);
-    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(area.center());
+    window->move(frame.topLeft());
 }
 
 } // namespace
@@ -300,12 +302,12 @@ void PicturePreview::enterFullView(QLabel *control)
     const QSize size = pictureSize(control);
     control->resize(size);
     dialog->setFixedSize(size);
+    if (shown)
+        dialog->show();
     if (control == m_gif)
         dialog->move(0, 0);
     else
         centreOnScreen(dialog);
-    if (shown)
-        dialog->show();
     dialog->setFocus();
 }
 
@@ -317,7 +319,6 @@ void PicturePreview::leaveFullView(QLabel *control)
     const bool shown = dialog->isVisible();
     dialog->setWindowFlags(m_normalFlags);
     dialog->setFixedSize(NormalSize);
-    centreOnScreen(dialog);
     control->setParent(m_c.Panel1);
     fillPanel(control);
     control->setScaledContents(m_c.optionStretch->isChecked());
@@ -331,6 +332,7 @@ void PicturePreview::leaveFullView(QLabel *control)
     other->hide();
     if (shown)
         dialog->show();
+    centreOnScreen(dialog);
 }
 
 void PicturePreview::stepTo(int row)

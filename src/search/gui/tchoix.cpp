@@ -1,5 +1,6 @@
 #include "search/gui/tchoix.h"
 
+#include "images/gui/picturepreview.h"
 #include "platform/shell.h"
 #include "search/core/asciicase.h"
 #include "search/core/searchengine.h"
@@ -79,6 +80,10 @@ Tchoix::Tchoix(SearchHost &host, QWidget *parent) : QDialog(parent), m_host(host
 
     buildControls();
     connectControls();
+    m_picturePreview = new images::PicturePreview(
+        {this, m_choix_ext, m_filtre_rep, m_Panel1, m_Image1, m_optionVoirImage, m_optionStretch, m_optionExport,
+         m_BitBtnConvert, m_Hexport, m_Vexport},
+        [this](const QString &message) { ui::showFailure(this, message); }, this);
 
     // Creation steps, in order.
     m_optionExport->setEnabled(false);
@@ -296,12 +301,6 @@ void Tchoix::buildControls()
         ->setObjectName(QStringLiteral("Toutouvrir1"));
     m_PopupMenu1->addAction(QStringLiteral("Executer Selection"), this, &Tchoix::SpeedButton1Click)
         ->setObjectName(QStringLiteral("Executer_selection"));
-
-    // Picture preview, conversion and the glyph viewer ("Boutons") are not part of this build
-    // yet: their controls are placed and stay disabled.
-    for (QWidget *picture : std::initializer_list<QWidget *>{m_optionVoirImage, m_optionStretch,
-                                                             m_optionExport, m_BitBtnConvert, m_Hexport, m_Vexport, m_SpeedButton7})
-        picture->setEnabled(false);
 }
 
 void Tchoix::connectControls()
@@ -459,6 +458,7 @@ void Tchoix::choix_extClick()
         m_filtre_rep->setMultiSelect(true);
     }
     m_SpeedButton1->setEnabled(item == ExeItem);
+    m_picturePreview->kindChanged();
 }
 
 void Tchoix::Edit2Change()
@@ -484,6 +484,7 @@ void Tchoix::filtre_repChange()
     else
         m_Label3->setText(QStringLiteral("Nb de fichiers selectionnés :  1"));
     m_SpeedButton2->setEnabled(m_filtre_rep->selectedCount() > 0);
+    m_picturePreview->filtre_repChange();
 }
 
 void Tchoix::SpeedButton2Click()
@@ -589,6 +590,10 @@ void Tchoix::FormActivate()
 
 void Tchoix::keyPressEvent(QKeyEvent *event)
 {
+    if (m_picturePreview->keyPress(event->key())) {
+        event->accept();
+        return;
+    }
     // Escape does not close the dialog: only "Cacher" hides it.
     if (event->key() == Qt::Key_Escape) {
         event->accept();

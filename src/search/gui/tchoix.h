@@ -24,6 +24,10 @@ class FolderList;
 class RadioGroup;
 } // namespace ui
 
+namespace images {
+class PicturePreview;
+}
+
 namespace search {
 
 class SearchHost;
@@ -120,6 +124,7 @@ private:
     QComboBox *m_histo_comm2 = nullptr;
     QComboBox *m_ListPath = nullptr;
     QMenu *m_PopupMenu1 = nullptr;
+    images::PicturePreview *m_picturePreview = nullptr;
 };
 
 } // namespace search
