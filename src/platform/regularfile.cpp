@@ -24,8 +24,12 @@ bool RegularFile::open(const QByteArray &path)
         ::close(fd);
         return false;
     }
-    posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    // Read-ahead advice costs a call per file: worth it for large files only.
+    if (st.st_size > (4 << 20))
+        posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     m_fd = fd;
+    // Files of the kernel's own file systems show a size of 0 and still hold text.
+    m_left = st.st_size > 0 ? st.st_size : -1;
     return true;
 }
 
@@ -39,8 +43,16 @@ void RegularFile::close()
 
 long RegularFile::read(char *buffer, std::size_t size)
 {
+    if (m_left == 0)
+        return 0;
+    if (m_left > 0 && static_cast<long long>(size) > m_left)
+        size = static_cast<std::size_t>(m_left);
     for (;;) {
         const ssize_t got = ::read(m_fd, buffer, size);
+        if (got > 0 && m_left > 0)
+            m_left -= got;
+        else if (got == 0)
+            m_left = 0; // the file was cut short since it was opened
         if (got >= 0 || errno != EINTR)
             return static_cast<long>(got);
     }

@@ -153,7 +153,7 @@ TEST(FileScanner, RandomTextsMatchTheLineByLineRules)
             default: text += "\n\r"; break;
             }
         }
-        if (random() % 20 == 0)
+        if (random() % 5 == 0)
             text.insert(random() % (text.size() + 1), "\x1a");
         for (bool caseSensitive : {true, false})
             for (bool firstOnly : {true, false}) {

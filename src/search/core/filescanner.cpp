@@ -73,12 +73,6 @@ FileScanner::Result FileScanner::run(ReadFn &&read, ScanListener &listener)
                 final = true;
                 break;
             }
-            const char *stop = static_cast<const char *>(std::memchr(buffer + filled, CtrlZ, static_cast<std::size_t>(got)));
-            if (stop) {
-                filled = static_cast<std::size_t>(stop - buffer);
-                final = true;
-                break;
-            }
             filled += static_cast<std::size_t>(got);
         }
         // A CR at the end of a block may be the first half of a CR LF: keep it for the next one.
@@ -87,22 +81,40 @@ FileScanner::Result FileScanner::run(ReadFn &&read, ScanListener &listener)
             --end;
 
         const char *const begin = buffer;
-        const char *const stopAt = buffer + end;
+        const char *stopAt = buffer + end; // moves back to a Ctrl-Z once one is seen
         const char *pos = begin;      // start of the current line (or of the continued bytes)
         const char *from = begin;     // where the next search starts
         bool deferred = false;        // a match in an unfinished short line waits for more bytes
+
+        // A Ctrl-Z ends the text. Rather than looking for it in every byte up front, the line
+        // count looks for it as it goes, and a match is only taken once the bytes up to the end
+        // of its line are known to hold none.
+        const char *clean = begin; // [begin, clean) holds no Ctrl-Z
+        const auto cutAtCtrlZ = [&](const char *upTo) {
+            if (upTo <= clean)
+                return false;
+            if (const char *z = static_cast<const char *>(std::memchr(clean, CtrlZ, static_cast<std::size_t>(upTo - clean)))) {
+                stopAt = z;
+                final = true;
+                return true;
+            }
+            clean = upTo;
+            return false;
+        };
 
         while (m_searchable) {
             const char *hit = m_finder.find(from, stopAt);
             if (!hit)
                 break;
+            const char *lineEnd = findLineEnd(hit + needleSize, stopAt);
+            if (cutAtCtrlZ(lineEnd ? lineEnd : stopAt))
+                continue;
             if (const char *lineStart = afterLastLineEnd(pos, hit)) {
                 lines += static_cast<std::int64_t>(countLineEnds(pos, lineStart));
                 pos = lineStart;
                 lineMatched = false;
                 continued = false;
             }
-            const char *lineEnd = findLineEnd(hit + needleSize, stopAt);
             if (!lineMatched) {
                 const std::size_t known = static_cast<std::size_t>((lineEnd ? lineEnd : stopAt) - pos);
                 if (continued) {
@@ -135,9 +147,15 @@ FileScanner::Result FileScanner::run(ReadFn &&read, ScanListener &listener)
         // start of a line that goes on in the next block.
         const char *partial = pos;
         if (!deferred) {
-            if (const char *after = afterLastLineEnd(pos, stopAt)) {
-                lines += static_cast<std::int64_t>(countLineEnds(pos, after));
-                partial = after;
+            const char *z = nullptr;
+            const std::size_t ends = countLineEnds(pos, stopAt, &z);
+            if (z) {
+                stopAt = z;
+                final = true;
+            }
+            if (ends > 0) {
+                lines += static_cast<std::int64_t>(ends);
+                partial = afterLastLineEnd(pos, stopAt);
                 lineMatched = false;
                 continued = false;
             }

@@ -6,7 +6,9 @@
 namespace search {
 
 /// Number of line ends in [begin, end). A CR LF pair counts once; the range must not cut one.
-std::size_t countLineEnds(const char *begin, const char *end);
+/// Counting stops at the first Ctrl-Z byte, which ends the text: its position goes to \a ctrlZ
+/// (nullptr when there is none).
+std::size_t countLineEnds(const char *begin, const char *end, const char **ctrlZ = nullptr);
 
 /// First CR or LF in [begin, end), or nullptr.
 const char *findLineEnd(const char *begin, const char *end);

@@ -146,29 +146,68 @@ const char *SubstringFinder::findSse2(const char *begin, const char *end) const
     return findScalar(begin + s, end);
 }
 
+// Candidate positions of 32 bytes: where both rare bytes sit (folded with | 0x20 when asked).
+template <bool Fold>
+__attribute__((target("avx2"), always_inline)) inline __m256i pairAvx2(const char *at, std::size_t index1,
+                                                                        std::size_t index2, __m256i want1,
+                                                                        __m256i want2, __m256i fold1, __m256i fold2)
+{
+    __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(at + index1));
+    __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(at + index2));
+    if constexpr (Fold) {
+        a = _mm256_or_si256(a, fold1);
+        b = _mm256_or_si256(b, fold2);
+    }
+    return _mm256_and_si256(_mm256_cmpeq_epi8(a, want1), _mm256_cmpeq_epi8(b, want2));
+}
+
+// Moves s over rounds of 64 positions until one holds a candidate; false when none is left.
+template <bool Fold>
+__attribute__((target("avx2")))
+static bool nextRoundAvx2(const char *begin, std::size_t length, std::size_t &s, std::size_t index1,
+                          std::size_t index2, __m256i want1, __m256i want2, __m256i fold1, __m256i fold2)
+{
+    const std::size_t reach = (index1 > index2 ? index1 : index2) + 64;
+    if (length < reach)
+        return false;
+    for (; s <= length - reach; s += 64) {
+        const __m256i low = pairAvx2<Fold>(begin + s, index1, index2, want1, want2, fold1, fold2);
+        const __m256i high = pairAvx2<Fold>(begin + s + 32, index1, index2, want1, want2, fold1, fold2);
+        const __m256i any = _mm256_or_si256(low, high);
+        if (!_mm256_testz_si256(any, any))
+            return true;
+    }
+    return false;
+}
+
 __attribute__((target("avx2")))
 const char *SubstringFinder::findAvx2(const char *begin, const char *end) const
 {
-    const std::size_t reach = (m_index1 > m_index2 ? m_index1 : m_index2) + 32;
     const std::size_t length = static_cast<std::size_t>(end - begin);
     const __m256i want1 = _mm256_set1_epi8(static_cast<char>(m_byte1));
     const __m256i want2 = _mm256_set1_epi8(static_cast<char>(m_byte2));
     const __m256i fold1 = _mm256_set1_epi8(m_letter1 ? 0x20 : 0);
     const __m256i fold2 = _mm256_set1_epi8(m_letter2 ? 0x20 : 0);
+    const bool fold = m_letter1 || m_letter2;
     std::size_t s = 0;
-    if (length >= reach) {
-        for (; s <= length - reach; s += 32) {
-            const __m256i a = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(begin + s + m_index1)), fold1);
-            const __m256i b = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i *>(begin + s + m_index2)), fold2);
+    for (;;) {
+        const bool round = fold ? nextRoundAvx2<true>(begin, length, s, m_index1, m_index2, want1, want2, fold1, fold2)
+                                : nextRoundAvx2<false>(begin, length, s, m_index1, m_index2, want1, want2, fold1, fold2);
+        if (!round)
+            break;
+        // Check the candidates of the round found, in order.
+        for (int half = 0; half < 2; ++half) {
+            const std::size_t base = s + 32 * static_cast<std::size_t>(half);
             unsigned mask = static_cast<unsigned>(_mm256_movemask_epi8(
-                _mm256_and_si256(_mm256_cmpeq_epi8(a, want1), _mm256_cmpeq_epi8(b, want2))));
+                pairAvx2<true>(begin + base, m_index1, m_index2, want1, want2, fold1, fold2)));
             while (mask) {
-                const std::size_t at = s + static_cast<std::size_t>(__builtin_ctz(mask));
+                const std::size_t at = base + static_cast<std::size_t>(__builtin_ctz(mask));
                 if (at + size() <= length && matchesAt(begin + at))
                     return begin + at;
                 mask &= mask - 1;
             }
         }
+        s += 64;
     }
     return findSse2(begin + s, end);
 }
