@@ -7,6 +7,8 @@
 
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace resexplorer {
 
 namespace {
@@ -100,6 +102,18 @@ ByteSpan TResourceItem::entryData() const
     if (size == 0)
         return ByteSpan();
     return image().view().sub(dataPtr(), size);
+}
+
+ByteSpan TResourceItem::availableData()
+{
+    if (hasSubList())
+        return ByteSpan();
+    const std::uint32_t size = dataSize();
+    const std::uint64_t at = dataPtr();
+    const ByteSpan &view = image().view();
+    if (at >= view.size())
+        return ByteSpan(nullptr, 0, at);
+    return view.sub(at, std::min<std::uint64_t>(size, view.size() - at));
 }
 
 std::uint32_t TResourceItem::displayOffset()

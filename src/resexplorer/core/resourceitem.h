@@ -60,6 +60,9 @@ public:
     ByteSpan data();
     /// The bytes the data entry describes, list or not.
     ByteSpan entryData() const;
+    /// As much of the resource's bytes as lies in the file: a damaged entry may describe bytes
+    /// past its end, which a hex dump then shows as unreadable.
+    ByteSpan availableData();
     std::uint32_t dataSize();
     std::uint32_t displayOffset();
 

@@ -1,0 +1,537 @@
+#include "resexplorer/gui/tmainform.h"
+
+#include "resexplorer/core/exeerror.h"
+#include "resexplorer/core/exeimage.h"
+#include "resexplorer/core/explorerrules.h"
+#include "resexplorer/core/resourceitem.h"
+#include "resexplorer/core/resourcelist.h"
+#include "resexplorer/gui/resourcelistview.h"
+#include "resexplorer/gui/thexdump.h"
+#include "ui/drivebox.h"
+#include "ui/filelist.h"
+#include "ui/folderlist.h"
+#include "ui/messageboxes.h"
+
+#include <QActionGroup>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace resexplorer {
+
+namespace {
+
+enum Page { ListViewPage = 0, ImageViewPage = 1, StringViewPage = 2, OtherViewPage = 3 };
+constexpr int kItemRole = Qt::UserRole + 1;
+
+template <typename W>
+W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLabel *captionBar(const char *name, const QString &text, QWidget *parent)
+{
+    auto *bar = named(new QLabel(text, parent), name);
+    bar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bar->setMinimumHeight(20);
+    return bar;
+}
+
+void collapseAll(QTreeWidgetItem *node)
+{
+    for (int i = 0; i < node->childCount(); ++i)
+        collapseAll(node->child(i));
+    node->setExpanded(false);
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget *owner, const QStringList &arguments) : QMainWindow(owner)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowFlag(Qt::Window);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Exploreur de Ressources"));
+    buildControls();
+    buildMenu();
+    buildDialogs();
+    connectControls();
+    FormCreate(arguments);
+}
+
+TMainForm::~TMainForm()
+{
+    releaseImage();
+}
+
+void TMainForm::buildControls()
+{
+    auto *panes = new QSplitter(Qt::Horizontal, this);
+    setCentralWidget(panes);
+
+    auto *panel2 = named(new QWidget(panes), "Panel2");
+    auto *panel2Layout = new QVBoxLayout(panel2);
+    panel2Layout->setContentsMargins(0, 0, 0, 0);
+    auto *filePane = new QSplitter(Qt::Vertical, panel2);
+    panel2Layout->addWidget(filePane);
+    auto *panel3 = named(new QWidget(filePane), "Panel3");
+    auto *panel3Layout = new QHBoxLayout(panel3);
+    panel3Layout->setContentsMargins(2, 2, 2, 2);
+    m_lecteur = named(new ui::DriveBox(panel3), "lecteur");
+    QFont driveFont = m_lecteur->font();
+    driveFont.setBold(true);
+    m_lecteur->setFont(driveFont);
+    QPalette blue = m_lecteur->palette();
+    blue.setColor(QPalette::Text, Qt::blue);
+    blue.setColor(QPalette::ButtonText, Qt::blue);
+    m_lecteur->setPalette(blue);
+    m_BtnRacine = named(new QToolButton(panel3), "BtnRacine");
+    m_BtnRacine->setText(QStringLiteral("/"));
+    m_BtnRacine->setToolTip(QStringLiteral("Racine"));
+    m_BtnPrecRep = named(new QToolButton(panel3), "BtnPrecRep");
+    m_BtnPrecRep->setText(QStringLiteral(".."));
+    m_BtnPrecRep->setToolTip(QStringLiteral("Répertoire parent"));
+    panel3Layout->addWidget(m_lecteur, 1);
+    panel3Layout->addWidget(m_BtnRacine);
+    panel3Layout->addWidget(m_BtnPrecRep);
+    panel3->setMaximumHeight(panel3->sizeHint().height());
+    m_repert_list = named(new ui::FolderList(filePane), "repert_list");
+    m_filtre_rep = named(new ui::FileList(filePane), "filtre_rep");
+    m_filtre_rep->setMask(QStringLiteral("*.EXE;*.dll"));
+    filePane->setStretchFactor(0, 0);
+    filePane->setStretchFactor(1, 1);
+    filePane->setStretchFactor(2, 1);
+    filePane->handle(1)->setObjectName(QStringLiteral("Splitter3"));
+    filePane->handle(2)->setObjectName(QStringLiteral("Splitter1"));
+
+    auto *treePanel = named(new QWidget(panes), "TreeViewPanel");
+    auto *treeLayout = new QVBoxLayout(treePanel);
+    treeLayout->setContentsMargins(0, 0, 0, 0);
+    treeLayout->setSpacing(0);
+    m_Panel1 = captionBar("Panel1", QStringLiteral(" Ressources"), treePanel);
+    m_TreeView = named(new QTreeWidget(treePanel), "TreeView");
+    m_TreeView->setHeaderHidden(true);
+    m_TreeView->setIconSize(QSize(16, 16));
+    m_TreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_TreeView->viewport()->installEventFilter(this);
+    treeLayout->addWidget(m_Panel1);
+    treeLayout->addWidget(m_TreeView);
+
+    auto *listPanel = named(new QWidget(panes), "ListViewPanel");
+    auto *listLayout = new QVBoxLayout(listPanel);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->setSpacing(0);
+    m_ListViewCaption = captionBar("ListViewCaption", QString(), listPanel);
+    m_Notebook = named(new QStackedWidget(listPanel), "Notebook");
+    m_Notebook->setFocusPolicy(Qt::TabFocus);
+    m_Notebook->installEventFilter(this);
+    listLayout->addWidget(m_ListViewCaption);
+    listLayout->addWidget(m_Notebook);
+
+    auto *listPage = named(new QWidget(m_Notebook), "ListViewPage");
+    m_ListView = named(new ResourceListView(m_pictures, listPage), "ListView");
+    (new QVBoxLayout(listPage))->addWidget(m_ListView);
+    listPage->layout()->setContentsMargins(0, 0, 0, 0);
+    auto *imagePage = named(new QWidget(m_Notebook), "ImageViewPage");
+    m_ImageViewer = named(new QLabel(imagePage), "ImageViewer");
+    m_ImageViewer->setAlignment(Qt::AlignCenter);
+    m_ImageViewer->installEventFilter(this);
+    (new QVBoxLayout(imagePage))->addWidget(m_ImageViewer);
+    auto *stringPage = named(new QWidget(m_Notebook), "StringViewPage");
+    m_StringViewer = named(new QPlainTextEdit(stringPage), "StringViewer");
+    m_StringViewer->setReadOnly(true);
+    m_StringViewer->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_StringViewer->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_StringViewer->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_StringViewer->setTabChangesFocus(true);
+    (new QVBoxLayout(stringPage))->addWidget(m_StringViewer);
+    stringPage->layout()->setContentsMargins(0, 0, 0, 0);
+    auto *otherPage = named(new QWidget(m_Notebook), "OtherViewPage");
+    for (QWidget *page : {listPage, imagePage, stringPage, otherPage})
+        m_Notebook->addWidget(page);
+
+    panes->handle(1)->setObjectName(QStringLiteral("Splitter2"));
+    panes->handle(2)->setObjectName(QStringLiteral("Splitter"));
+    panes->setStretchFactor(0, 0);
+    panes->setStretchFactor(1, 1);
+    panes->setStretchFactor(2, 2);
+    panes->setSizes({200, 250, 500});
+
+    QStatusBar *bar = named(new QStatusBar(this), "StatusBar");
+    setStatusBar(bar);
+    const int widths[2] = {150, 500};
+    for (int i = 0; i < 2; ++i) {
+        m_statusPanels[i] = new QLabel(bar);
+        m_statusPanels[i]->setObjectName(QStringLiteral("StatusBarPanel%1").arg(i));
+        m_statusPanels[i]->setFixedWidth(widths[i]);
+        bar->addWidget(m_statusPanels[i]);
+    }
+}
+
+void TMainForm::buildMenu()
+{
+    QMenuBar *menu = named(new QMenuBar(this), "MainMenu");
+    setMenuBar(menu);
+    QMenu *file = named(menu->addMenu(QStringLiteral("&Fichier")), "miFile");
+    named(file->addAction(QStringLiteral("&Ouvrir..."), this, [this] { guarded([this] { FileOpen(); }); }),
+          "miFileOpen");
+    named(file->addAction(QStringLiteral("&Sauver Ressource..."), this, [this] { guarded([this] { SaveResource(); }); }),
+          "miFileSave");
+    file->addSeparator();
+    named(file->addAction(QStringLiteral("&Quit"), this, [this] { FileExit(); }), "miFileExit");
+
+    m_miView = named(menu->addMenu(QStringLiteral("&Voir")), "miView");
+    m_miViewStatusBar = named(m_miView->addAction(QStringLiteral("&Barre de Status")), "miViewStatusBar");
+    m_miViewStatusBar->setCheckable(true);
+    connect(m_miViewStatusBar, &QAction::triggered, this, [this] { ToggleStatusBar(); });
+    m_miView->addSeparator();
+    m_viewStyles = new QActionGroup(this);
+    const QString styles[] = {QStringLiteral("&Grandes Icones"), QStringLiteral("&Petites icones"),
+                              QStringLiteral("&Liste"), QStringLiteral("&Details")};
+    for (int tag = 0; tag < 4; ++tag) {
+        QAction *style = m_miView->addAction(styles[tag]);
+        style->setCheckable(true);
+        style->setData(tag);
+        m_viewStyles->addAction(style);
+        connect(style, &QAction::triggered, this, [this, tag] { SelectListViewType(tag); });
+    }
+    connect(m_miView, &QMenu::aboutToShow, this, [this] { ViewMenuDropDown(); });
+    named(menu->addAction(QStringLiteral("&Expansion"), this, [this] { Expansion1Click(); }), "Expansion1");
+    named(menu->addAction(QStringLiteral("&Reduire"), this, [this] { Reduire1Click(); }), "Reduire1");
+}
+
+void TMainForm::buildDialogs()
+{
+    m_FileOpenDialog = named(new QFileDialog(this), "FileOpenDialog");
+    m_FileOpenDialog->setOption(QFileDialog::DontUseNativeDialog);
+    m_FileOpenDialog->setFileMode(QFileDialog::ExistingFile);
+    m_FileOpenDialog->setNameFilters(explorer::qtNameFilters(explorer::openFilter()));
+    m_FileSaveDialog = named(new QFileDialog(this), "FileSaveDialog");
+    m_FileSaveDialog->setOption(QFileDialog::DontUseNativeDialog);
+    m_FileSaveDialog->setAcceptMode(QFileDialog::AcceptSave);
+    m_FileSaveDialog->setFileMode(QFileDialog::AnyFile);
+    m_FileSaveDialog->setNameFilters(explorer::qtNameFilters(explorer::saveFilter()));
+}
+
+void TMainForm::connectControls()
+{
+    connect(m_TreeView, &QTreeWidget::currentItemChanged, this, [this] { guarded([this] { TreeViewChange(); }); });
+    connect(m_ListView, &ResourceListView::entered, this, [this] { ListViewEnter(); });
+    connect(m_BtnRacine, &QToolButton::clicked, this, [this] { BtnRacineClick(); });
+    connect(m_BtnPrecRep, &QToolButton::clicked, this, [this] { BtnPrecRepClick(); });
+    connect(m_lecteur, &ui::DriveBox::driveChanged, m_repert_list, &ui::FolderList::setDirectory);
+    connect(m_repert_list, &ui::FolderList::directoryChanged, m_filtre_rep, &ui::FileList::setDirectory);
+    connect(m_filtre_rep, &QListWidget::itemDoubleClicked, this, [this] { guarded([this] { filtre_repDblClick(); }); });
+    m_filtre_rep->installEventFilter(this);
+}
+
+void TMainForm::FormCreate(const QStringList &arguments)
+{
+    m_hexDump = THexDump::createHexDumpOn(m_Notebook->widget(OtherViewPage));
+    m_hexDump->setObjectName(QStringLiteral("HexDump"));
+    const QString start = QDir::currentPath();
+    m_lecteur->setDrive(m_lecteur->driveOf(start));
+    m_repert_list->setDirectory(start);
+    m_filtre_rep->setDirectory(m_repert_list->directory());
+    showPage(ListViewPage);
+    if (arguments.size() > 1 && QFileInfo(arguments.at(1)).isFile()) {
+        show();
+        openFile(arguments.at(1));
+    }
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TMainForm::guarded(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const EExeError &error) {
+        ui::showFailure(this, error.message());
+    } catch (const std::exception &error) {
+        ui::showFailure(this, QString::fromLocal8Bit(error.what()));
+    }
+}
+
+bool TMainForm::openFile(const QString &path)
+{
+    std::unique_ptr<TExeImage> image;
+    try {
+        image = std::make_unique<TExeImage>(path);
+    } catch (const EExeError &error) {
+        ui::showFailure(this, error.message());
+        return false;
+    }
+    releaseImage();
+    m_image = std::move(image);
+    guarded([this] { fillWindow(); });
+    return true;
+}
+
+void TMainForm::releaseImage()
+{
+    // Nothing may keep showing bytes of an image once it is gone.
+    if (m_hexDump) {
+        m_hexDump->setData(nullptr);
+        m_hexDump->setDataLength(0);
+    }
+    m_dumped.reset();
+    m_ImageViewer->clear();
+    m_StringViewer->clear();
+    m_ListView->clear();
+    {
+        const QSignalBlocker quiet(m_TreeView);
+        m_TreeView->clear();
+    }
+    m_image.reset();
+}
+
+void TMainForm::fillWindow()
+{
+    m_ListView->clear();
+    {
+        const QSignalBlocker quiet(m_TreeView);
+        m_TreeView->clearSelection();
+        m_TreeView->clear();
+    }
+    fillTree(nullptr, m_image->resources());
+    setWindowTitle(explorer::windowCaption(m_image->path()));
+    m_TreeView->setFocus();
+    if (QTreeWidgetItem *first = m_TreeView->topLevelItem(0))
+        m_TreeView->setCurrentItem(first);
+}
+
+void TMainForm::fillTree(QTreeWidgetItem *parent, TResourceList &list)
+{
+    for (TResourceItem *item : list.buildEntries()) {
+        auto *node = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_TreeView);
+        node->setText(0, item->displayName());
+        node->setData(0, kItemRole, QVariant::fromValue(reinterpret_cast<quintptr>(item)));
+        if (item->hasSubList()) {
+            node->setIcon(0, m_pictures.icon(explorer::ClosedFolder, explorer::OpenFolder));
+            fillTree(node, item->subList());
+        } else {
+            node->setIcon(0, m_pictures.icon(explorer::leafPicture(item->typeId())));
+        }
+    }
+}
+
+TResourceItem *TMainForm::itemOf(const QTreeWidgetItem *node)
+{
+    return node ? reinterpret_cast<TResourceItem *>(node->data(0, kItemRole).value<quintptr>()) : nullptr;
+}
+
+void TMainForm::showPage(int page)
+{
+    m_Notebook->setCurrentIndex(page);
+}
+
+void TMainForm::TreeViewChange()
+{
+    QTreeWidgetItem *node = m_TreeView->currentItem();
+    TResourceItem *item = itemOf(node);
+    if (!m_TreeView->isVisible() || !item)
+        return;
+    if (item->hasSubList()) {
+        fillListView(item->subList());
+        showPage(ListViewPage);
+        m_ListViewCaption->setText(explorer::listCaption(node->text(0)));
+        m_statusPanels[0]->setText(explorer::objectCountStatus(m_ListView->rowCount()));
+        m_statusPanels[1]->setText(explorer::listOffsetStatus(item->displayOffset()));
+        return;
+    }
+    showLeaf(*item);
+    m_ListViewCaption->setText(explorer::leafCaption(item->typeLabel(), item->displayName()));
+    m_statusPanels[0]->clear();
+    m_statusPanels[1]->setText(explorer::leafStatus(item->displayOffset(), item->dataSize()));
+}
+
+void TMainForm::fillListView(TResourceList &list)
+{
+    m_ListView->clear();
+    for (TResourceItem *item : list.buildEntries())
+        m_ListView->addRow(item, item->displayName(), explorer::offsetColumn(item->displayOffset()),
+                           explorer::sizeColumn(item->dataSize()), explorer::leafPicture(item->typeId()));
+}
+
+void TMainForm::showLeaf(TResourceItem &item)
+{
+    switch (explorer::leafView(item.typeId())) {
+    case explorer::View::Picture: {
+        QImage picture;
+        item.renderTo(picture);
+        m_ImageViewer->setPixmap(QPixmap::fromImage(picture));
+        showPage(ImageViewPage);
+        break;
+    }
+    case explorer::View::Lines: {
+        QStringList lines;
+        item.renderTo(lines);
+        m_StringViewer->setPlainText(lines.join(QLatin1Char('\n')));
+        m_StringViewer->moveCursor(QTextCursor::Start);
+        showPage(StringViewPage);
+        break;
+    }
+    default: {
+        auto dumped = std::make_unique<SpanBlock>(item.availableData());
+        m_hexDump->setData(dumped.get());
+        m_dumped = std::move(dumped);
+        m_hexDump->setDataLength(item.dataSize());
+        showPage(OtherViewPage);
+        break;
+    }
+    }
+}
+
+void TMainForm::FileOpen()
+{
+    if (m_FileOpenDialog->exec() != QDialog::Accepted || m_FileOpenDialog->selectedFiles().isEmpty())
+        return;
+    openFile(m_FileOpenDialog->selectedFiles().first());
+}
+
+void TMainForm::SaveResource()
+{
+    QTreeWidgetItem *node = m_TreeView->currentItem();
+    TResourceItem *item = itemOf(node);
+    if (!item || item->hasSubList()) {
+        item = m_ListView->selectedItem();
+        if (item && item->hasSubList())
+            item = nullptr;
+    }
+    if (!item) {
+        ui::showFailure(this, QStringLiteral("Aucunes Ressources Selectionnées"));
+        return;
+    }
+    const int filter = explorer::saveFilterIndex(item->typeId());
+    m_FileSaveDialog->selectNameFilter(m_FileSaveDialog->nameFilters().value(filter - 1));
+    m_FileSaveDialog->setDefaultSuffix(explorer::defaultSuffix(filter));
+    m_FileSaveDialog->selectFile(node ? node->text(0) : QString());
+    if (m_FileSaveDialog->exec() != QDialog::Accepted || m_FileSaveDialog->selectedFiles().isEmpty())
+        return;
+    item->saveToFile(m_FileSaveDialog->selectedFiles().first());
+}
+
+void TMainForm::FileExit()
+{
+    close();
+}
+
+void TMainForm::SelectListViewType(int tag)
+{
+    m_ListView->setViewStyle(ResourceListView::Style(tag));
+}
+
+void TMainForm::ToggleStatusBar()
+{
+    statusBar()->setVisible(!statusBar()->isVisible());
+}
+
+void TMainForm::ViewMenuDropDown()
+{
+    m_miViewStatusBar->setChecked(statusBar()->isVisible());
+    for (QAction *style : m_viewStyles->actions())
+        style->setChecked(style->data().toInt() == m_ListView->viewStyle());
+}
+
+void TMainForm::TreeViewMouseUp(const QPoint &position)
+{
+    QTreeWidgetItem *node = m_TreeView->itemAt(position);
+    if (!node)
+        return;
+    if (node->isExpanded())
+        collapseAll(node);
+    else
+        m_TreeView->expandRecursively(m_TreeView->indexFromItem(node));
+}
+
+void TMainForm::ListViewEnter()
+{
+    if (m_ListView->rowCount() > 1 && !m_ListView->hasSelection())
+        m_ListView->selectFirstRow();
+}
+
+void TMainForm::NotebookEnter()
+{
+    QWidget *page = m_Notebook->currentWidget();
+    for (QWidget *control : page->findChildren<QWidget *>()) {
+        if (control->focusPolicy() != Qt::NoFocus && control->isVisible()) {
+            control->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void TMainForm::Expansion1Click()
+{
+    m_TreeView->expandAll();
+}
+
+void TMainForm::Reduire1Click()
+{
+    m_TreeView->collapseAll();
+}
+
+void TMainForm::BtnRacineClick()
+{
+    m_repert_list->setDirectory(m_lecteur->drive());
+}
+
+void TMainForm::BtnPrecRepClick()
+{
+    const QString folder = m_repert_list->directory();
+    if (!QDir::setCurrent(folder) || !QDir::setCurrent(QStringLiteral(".."))) {
+        ui::showFailure(this, QStringLiteral("Impossible de changer de répertoire : ") + folder);
+        return;
+    }
+    m_repert_list->setDirectory(QDir::currentPath());
+}
+
+void TMainForm::filtre_repDblClick()
+{
+    const QString path = m_filtre_rep->currentFilePath();
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void TMainForm::filtre_repKeyDown()
+{
+    filtre_repDblClick();
+    m_filtre_rep->setFocus();
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_TreeView->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::RightButton)
+            TreeViewMouseUp(mouse->position().toPoint());
+    } else if (watched == m_ImageViewer && event->type() == QEvent::MouseButtonRelease) {
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            guarded([this] { SaveResource(); });
+    } else if (watched == m_filtre_rep && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            guarded([this] { filtre_repKeyDown(); });
+            return true;
+        }
+    } else if (watched == m_Notebook && event->type() == QEvent::FocusIn) {
+        NotebookEnter();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace resexplorer
