@@ -1,10 +1,14 @@
 #include "shell/gui/toolwindows.h"
 
+#include "resexplorer/gui/tmainform.h"
+
 namespace shell {
 
 QList<ToolWindowKind> toolWindowKinds()
 {
     QList<ToolWindowKind> kinds;
+    kinds.append({QStringLiteral("ToolBtnRessource"), QStringLiteral("TMainForm"),
+                  [](QWidget *owner) -> QWidget * { return new resexplorer::TMainForm(owner); }});
     return kinds;
 }
 
