@@ -68,9 +68,9 @@ protected:
     {
         ASSERT_TRUE(folder.isValid());
         // a.jpg 80x50, b.jpg 30x20, c.bmp 40x25, d.gif (animated 40x30), e.gif 12x9, broken.jpg
-        magick({"-size", "80x50", "plasma:fractal", "-quality", "90", path("a.jpg")});
+        magick({"-seed", "4", "-size", "80x50", "plasma:fractal", "-quality", "90", path("a.jpg")});
         magick({"-size", "30x20", "xc:red", path("b.jpg")});
-        magick({"-size", "40x25", "plasma:fractal", "-type", "TrueColor", "BMP3:" + path("c.bmp")});
+        magick({"-seed", "5", "-size", "40x25", "plasma:fractal", "-type", "TrueColor", "BMP3:" + path("c.bmp")});
         magick({"-delay", "10", "-size", "40x30", "xc:white", "-page", "+5+5", "-size", "8x8", "xc:red",
                 path("d.gif")});
         magick({"-size", "12x9", "xc:blue", path("e.gif")});
@@ -337,8 +337,9 @@ TEST_F(PreviewTest, ReducedJpegExportWithBlankFirstRowAndColumn)
     const QImage written = magickFrame(answer, 0);
     ASSERT_EQ(written.size(), QSize(145, 16));
     EXPECT_EQ(runTool("/usr/bin/identify", {"-format", "%Q", answer}), QByteArray("90"));
+    // White, within JPEG tolerance.
     for (const QPoint at : {QPoint(0, 0), QPoint(70, 0), QPoint(144, 0), QPoint(0, 8), QPoint(0, 15)})
-        EXPECT_GT(qGray(written.pixel(at)), 235) << at.x() << "," << at.y();
+        EXPECT_GT(qGray(written.pixel(at)), 200) << at.x() << "," << at.y();
 
     // Another file unticks the export and fills the panel again.
     select(QStringLiteral("b.jpg"));

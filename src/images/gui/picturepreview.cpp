@@ -161,7 +161,9 @@ void PicturePreview::previewCurrentFile()
         m_c.Image1->hide();
         const QString stamp = fileStamp(path);
         if (stamp != m_gifSource || m_gif->busy()) {
-            m_gif->loadFromFile(path);
+            // A preview started while this file decoded has already done everything.
+            if (!m_gif->loadFromFile(path))
+                return;
             m_gifSource = stamp;
         }
         m_gif->setStretch(m_c.optionStretch->isChecked());

@@ -35,7 +35,7 @@ TGifImage::TGifImage(QWidget *parent)
 
 TGifImage::~TGifImage() = default;
 
-void TGifImage::loadFromFile(const QString &path)
+bool TGifImage::loadFromFile(const QString &path)
 {
     m_busy = true;
     const int number = ++m_loadNumber;
@@ -52,11 +52,11 @@ void TGifImage::loadFromFile(const QString &path)
         const WaitCursor wait;
         QCoreApplication::processEvents();
         if (number != m_loadNumber)
-            return;
+            return false;
         file->loadFromFile(path, rowDone);
         first = file->image(1).bitmap().convertToFormat(QImage::Format_RGB32);
     } catch (const LoadSuperseded &) {
-        return;
+        return false;
     }
     m_file = std::move(file);
     m_frame = 1;
@@ -68,6 +68,7 @@ void TGifImage::loadFromFile(const QString &path)
     }
     showPicture(std::move(first));
     m_busy = false;
+    return true;
 }
 
 void TGifImage::animate(bool on)

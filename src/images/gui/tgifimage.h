@@ -21,7 +21,8 @@ public:
 
     /// Reads \a path into a new model and shows its first image. Raises the reader's error, in
     /// which case the control keeps its picture and stays busy (its frames no longer change).
-    void loadFromFile(const QString &path);
+    /// False when another load, started while this one decoded, took its place.
+    bool loadFromFile(const QString &path);
     /// Starts or stops the animation timer (a delay of 0 never animates).
     void animate(bool on);
     /// Writes the current model with the GIF writer; raises its error.
