@@ -54,6 +54,9 @@ TEST_P(GifRealFile, DecodesLikeImageMagickAndWritesBackIdentically)
     gif.loadFromFile(path);
     const int frames = magickFrameCount(path);
     ASSERT_EQ(gif.imageCount(), frames);
+    const QString screen = QString::fromUtf8(
+        runTool(QStringLiteral("/usr/bin/identify"), {QStringLiteral("-format"), QStringLiteral("%W %H"), path + "[0]"}));
+    EXPECT_EQ(QStringLiteral("%1 %2").arg(gif.screenWidth()).arg(gif.screenHeight()), screen);
     for (int n = 1; n <= frames; ++n) {
         QPoint offset;
         const QImage expected = magickFrame(path, n - 1, &offset);

@@ -37,16 +37,8 @@ void TByteBuffer::clear()
     m_bytes.clear();
     m_lengths.clear();
     m_starts.clear();
-    m_readPos = 0;
 }
 
-std::uint8_t TByteBuffer::readByte()
-{
-    // Strings lie end to end, so the bytes of all of them in order are simply the stored bytes.
-    if (m_readPos >= m_bytes.size())
-        throw EListError(count());
-    return m_bytes[m_readPos++];
-}
 
 } // namespace images
 

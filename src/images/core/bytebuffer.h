@@ -30,10 +30,6 @@ public:
     void appendByte(std::uint8_t value);
     void clear();
 
-    /// Back to the first byte of the first string.
-    void rewind() { m_readPos = 0; }
-    /// The next byte; raises EListError past the last string.
-    std::uint8_t readByte();
     /// Byte \a index of all strings end to end; raises EListError past the last one.
     std::uint8_t byteAt(std::size_t index) const
     {
@@ -46,7 +42,6 @@ private:
     std::vector<std::uint8_t> m_bytes;
     std::vector<std::uint8_t> m_lengths;
     std::vector<std::size_t> m_starts;
-    std::size_t m_readPos = 0;
 };
 
 } // namespace images

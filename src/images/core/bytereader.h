@@ -16,10 +16,6 @@ public:
     explicit ByteReader(const QByteArray &bytes)
         : ByteReader(bytes.constData(), static_cast<std::size_t>(bytes.size())) {}
 
-    std::size_t position() const { return m_pos; }
-    std::size_t remaining() const { return m_size - m_pos; }
-    bool atEnd() const { return m_pos == m_size; }
-
     std::uint8_t u8();
     std::uint16_t u16le();
     /// The next \a count bytes, copied.
