@@ -154,6 +154,15 @@ TEST_F(Explorer, StartedWithAnExecutableShowsItsTree)
     EXPECT_EQ(node("Icon/1")->childCount(), 3);
     EXPECT_EQ(node("Icon/2/32 X 32 16 Couleurs")->childCount(), 0);
     EXPECT_EQ(node("Cursor/5/32 X 32 1 Bit(s)")->childCount(), 0);
+    // Lists show a folder, open while selected; leaves the picture of their type. Olive, the
+    // strips' background, reads as transparent.
+    const QImage folder = node("Icon")->icon(0).pixmap(16).toImage();
+    const QImage open = node("Icon")->icon(0).pixmap(16, QIcon::Selected).toImage();
+    const QImage cursor = node("Cursor/5/32 X 32 1 Bit(s)")->icon(0).pixmap(16).toImage();
+    ASSERT_FALSE(folder.isNull());
+    EXPECT_EQ(qAlpha(folder.pixel(0, 0)), 0);
+    EXPECT_NE(folder, open);
+    EXPECT_NE(folder, cursor);
 }
 
 TEST_F(Explorer, ListNodesFillTheList)

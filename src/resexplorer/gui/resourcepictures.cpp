@@ -3,6 +3,13 @@
 #include <QBitmap>
 #include <QImage>
 
+// The picture strips live in this static library: register them before the first use. Outside
+// any namespace, as the resource macro requires.
+static void initPictureResources()
+{
+    Q_INIT_RESOURCE(tmainform);
+}
+
 namespace resexplorer {
 
 namespace {
@@ -11,6 +18,7 @@ constexpr int kPictureCount = 6;
 
 QList<QPixmap> cut(const QString &strip, int side)
 {
+    initPictureResources();
     const QImage image(strip);
     QList<QPixmap> pictures;
     for (int i = 0; i < kPictureCount; ++i) {
