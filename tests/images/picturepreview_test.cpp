@@ -22,6 +22,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace images;
 using namespace imagetests;
@@ -345,6 +347,28 @@ TEST_F(PreviewTest, ReducedJpegExportWithBlankFirstRowAndColumn)
     select(QStringLiteral("b.jpg"));
     EXPECT_FALSE(control<QCheckBox>("optionExport")->isChecked());
     EXPECT_EQ(image1()->geometry(), panel()->contentsRect());
+}
+
+TEST_F(PreviewTest, SaveDialogOpensOnTheSourceFile)
+{
+    preview->setSaveAsker([this](const SaveRequest &request) { return askSaveName(choix.get(), request); });
+    choose(JpgItem);
+    select(QStringLiteral("b.jpg"));
+    QStringList seen;
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        seen << dialog->objectName() << dialog->nameFilters().join(';') << dialog->selectedFiles().value(0)
+             << dialog->directory().absolutePath();
+        dialog->selectFile(path("copy.jpg"));
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    answerer.start(10);
+    control<QCheckBox>("optionExport")->click();
+    EXPECT_EQ(seen, (QStringList{"SaveDialog1", "jpeg (*.jpg)", path("b.jpg"), folder.path()}));
+    EXPECT_EQ(JpegCodec::read(path("copy.jpg")).size(), QSize(72, 72));
 }
 
 TEST_F(PreviewTest, ReducedBmpExportAndCancel)

@@ -81,6 +81,7 @@ void TGifImage::animate(bool on)
 
 void TGifImage::saveToFile(const QString &path)
 {
+    const WaitCursor wait;
     m_file->saveToFile(path);
 }
 
