@@ -264,7 +264,7 @@ TEST_P(SampleFile, MenusListAsScriptLines)
               QStringList({"POPUP \"File\"", "  MENUITEM \"Open\",  1", "  MENUITEM \"Exit\",  2", "ENDPOPUP",
                            "POPUP \"Help\"", "  MENUITEM \"About\",  3", "ENDPOPUP", "ENDPOPUP"}));
     EXPECT_EQ(lines(itemAt(image, "Menu/101")),
-              QStringList({"MENUITEM \"Go\",  7", "MENUITEM SEPARATOR", "POPUP \"More\"", "  POPUP \"Deeper\"",
+              QStringList({"MENUITEM \"Zoom %1 %2\",  7", "MENUITEM SEPARATOR", "POPUP \"More\"", "  POPUP \"Deeper\"",
                            "    MENUITEM \"Inside\",  65535", "  ENDPOPUP", "ENDPOPUP", "ENDPOPUP"}));
 }
 

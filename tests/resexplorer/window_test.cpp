@@ -6,6 +6,7 @@
 #include "resexplorer/gui/resourcelistview.h"
 #include "resexplorer/gui/thexdump.h"
 #include "resexplorer/gui/tmainform.h"
+#include "ui/drivebox.h"
 #include "ui/filelist.h"
 #include "ui/folderlist.h"
 
@@ -24,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -361,6 +363,20 @@ TEST_F(Explorer, TheFilePaneOpensExecutablesAndLibraries)
     QTest::keyClick(files, Qt::Key_Return);
     EXPECT_EQ(window->image()->path(), samplePe().folder + "/sample64.exe");
     EXPECT_TRUE(files->hasFocus());
+}
+
+TEST_F(Explorer, TheFolderButtonsGoToTheParentAndTheRoot)
+{
+    open({"vorlane"});
+    auto *folders = window->findChild<ui::FolderList *>("repert_list");
+    const QString inner = QDir(samplePe().folder).filePath("inner");
+    ASSERT_TRUE(QDir().mkpath(inner));
+    ASSERT_TRUE(folders->setDirectory(inner));
+    window->findChild<QToolButton *>("BtnPrecRep")->click();
+    EXPECT_EQ(folders->directory(), samplePe().folder);
+    EXPECT_EQ(QDir::currentPath(), samplePe().folder);
+    window->findChild<QToolButton *>("BtnRacine")->click();
+    EXPECT_EQ(folders->directory(), window->findChild<ui::DriveBox *>("lecteur")->drive());
 }
 
 VORLANE_GTEST_QT_MAIN

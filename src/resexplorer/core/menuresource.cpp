@@ -65,7 +65,7 @@ void TMenuResource::renderTo(QStringList &lines)
         else if (flags & kPopup)
             rendered.append(indentText() + QStringLiteral("POPUP \"%1\"").arg(text));
         else
-            rendered.append(indentText() + QStringLiteral("MENUITEM \"%1\",  %2").arg(text).arg(id));
+            rendered.append(indentText() + QStringLiteral("MENUITEM \"%1\",  %2").arg(text, QString::number(id)));
 
         if (flags & kPopup) {
             openPopups.push_back((flags & kEndOfLevel) != 0);
