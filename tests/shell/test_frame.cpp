@@ -256,6 +256,22 @@ TEST_F(FrameTest, ClosingTheFrameClosesEveryChild)
         EXPECT_TRUE(child.isNull());
 }
 
+TEST_F(FrameTest, ToolButtonOpensOneWindowFoundAgainByItsClassName)
+{
+    QToolButton *button = frame->toolButton("ToolBtnRessource");
+    ASSERT_TRUE(button->isEnabled());
+    const auto windows = [] {
+        int n = 0;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            n += QString(top->metaObject()->className()).endsWith("TMainForm") && top->isVisible();
+        return n;
+    };
+    button->click();
+    EXPECT_EQ(windows(), 1);
+    button->click();
+    EXPECT_EQ(windows(), 1);
+}
+
 class BusySearch : public FrameTest {
 protected:
     void SetUp() override

@@ -7,7 +7,7 @@ namespace shell {
 QList<ToolWindowKind> toolWindowKinds()
 {
     QList<ToolWindowKind> kinds;
-    kinds.append({QStringLiteral("ToolBtnRessource"), QStringLiteral("TMainForm"),
+    kinds.append({QStringLiteral("ToolBtnRessource"), QStringLiteral("TMainform"),
                   [](QWidget *owner) -> QWidget * { return new resexplorer::TMainForm(owner); }});
     return kinds;
 }
