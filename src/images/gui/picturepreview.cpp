@@ -1,9 +1,7 @@
 // Picture preview, full view, reduced export and conversion of the search dialog.
 #include "images/gui/picturepreview.h"
 
-#include "images/core/bmpcodec.h"
 #include "images/core/imageerrors.h"
-#include "images/core/jpegcodec.h"
 #include "images/core/picturefile.h"
 #include "images/gui/tgifimage.h"
 #include "ui/filelist.h"
@@ -66,13 +64,12 @@ PicturePreview::PicturePreview(const PictureControls &controls,
     : QObject(parent)
     , m_c(controls)
     , m_reportFailure(std::move(reportFailure))
+    , m_export([dialog = controls.dialog](const SaveRequest &request) { return askSaveName(dialog, request); },
+               [dialog = controls.dialog](const QString &path) {
+                   return ui::askYesNo(dialog, QStringLiteral("Confirmation"),
+                                       QStringLiteral("%1 existe déjà.\rVoulez-vous le remplacer ?").arg(path));
+               })
 {
-    m_askSaveName = [dialog = m_c.dialog](const SaveRequest &request) { return images::askSaveName(dialog, request); };
-    m_confirmReplace = [dialog = m_c.dialog](const QString &path) {
-        return ui::askYesNo(dialog, QStringLiteral("Confirmation"),
-                            QStringLiteral("%1 existe déjà.\rVoulez-vous le remplacer ?").arg(path));
-    };
-
     m_gif = new TGifImage(m_c.Panel1);
     m_gif->setObjectName(QStringLiteral("GifImage1"));
     m_gif->setStretch(m_c.optionStretch->isChecked());
@@ -99,13 +96,13 @@ PicturePreview::PicturePreview(const PictureControls &controls,
 
 PicturePreview::~PicturePreview() = default;
 
-PicturePreview::Kind PicturePreview::kind() const
+PictureKind PicturePreview::kind() const
 {
     switch (m_c.choix_ext->itemIndex()) {
-    case JpgItem: return Jpeg;
-    case GifItem: return Gif;
-    case BmpItem: return Bmp;
-    default: return NoPicture;
+    case JpgItem: return PictureKind::Jpeg;
+    case GifItem: return PictureKind::Gif;
+    case BmpItem: return PictureKind::Bmp;
+    default: return PictureKind::None;
     }
 }
 
@@ -127,10 +124,10 @@ void PicturePreview::guarded(const std::function<void()> &work)
 
 void PicturePreview::kindChanged()
 {
-    const Kind k = kind();
-    m_c.optionExport->setEnabled(k == Jpeg || k == Bmp);
+    const PictureKind k = kind();
+    m_c.optionExport->setEnabled(k == PictureKind::Jpeg || k == PictureKind::Bmp);
     m_c.BitBtnConvert->setEnabled(m_c.optionExport->isEnabled());
-    if (k != NoPicture && m_c.optionVoirImage->isChecked())
+    if (k != PictureKind::None && m_c.optionVoirImage->isChecked())
         m_c.Panel1->show();
 }
 
@@ -143,9 +140,9 @@ void PicturePreview::previewCurrentFile()
 {
     if (m_c.optionExport->isChecked())
         m_c.optionExport->setChecked(false);
-    const Kind k = kind();
+    const PictureKind k = kind();
     const QString path = m_c.filtre_rep->currentFilePath();
-    if ((k == Jpeg || k == Bmp) && !path.isEmpty()) {
+    if ((k == PictureKind::Jpeg || k == PictureKind::Bmp) && !path.isEmpty()) {
         const QString stamp = fileStamp(path);
         if (stamp != m_image1Source) {
             QImage picture = loadPicture(path);
@@ -156,7 +153,7 @@ void PicturePreview::previewCurrentFile()
         m_c.Image1->setScaledContents(m_c.optionStretch->isChecked());
         m_c.Image1->show();
         m_gif->hide();
-    } else if (k == Gif && !path.isEmpty()) {
+    } else if (k == PictureKind::Gif && !path.isEmpty()) {
         m_gif->show();
         m_c.Image1->hide();
         const QString stamp = fileStamp(path);
@@ -178,12 +175,12 @@ void PicturePreview::optionVoirImageClick()
         m_gif->animate(false);
         return;
     }
-    const Kind k = kind();
-    if (k == Jpeg || k == Bmp) {
+    const PictureKind k = kind();
+    if (k == PictureKind::Jpeg || k == PictureKind::Bmp) {
         m_c.Panel1->show();
         m_c.Image1->show();
         m_gif->hide();
-    } else if (k == Gif) {
+    } else if (k == PictureKind::Gif) {
         m_c.Panel1->show();
         m_gif->show();
         m_c.Image1->hide();
@@ -215,39 +212,19 @@ void PicturePreview::optionExportClick()
 
 void PicturePreview::exportReduced()
 {
-    const int width = m_c.Hexport->value();
-    const int height = m_c.Vexport->value();
-    const QPoint corner = m_c.Panel1->contentsRect().topLeft();
+    const QSize size(m_c.Hexport->value(), m_c.Vexport->value());
+    const QRect reduced(m_c.Panel1->contentsRect().topLeft(), size);
     if (!m_c.Image1->isHidden()) {
         m_c.Image1->setScaledContents(true);
-        m_c.Image1->setGeometry(QRect(corner, QSize(width, height)));
-        const QImage reduced = reducedCopy(m_image1Picture, width, height);
-        SaveRequest request{m_c.filtre_rep->directory(), m_c.filtre_rep->currentFilePath(), {}, {}};
-        const Kind k = kind();
-        if (k == Jpeg) {
-            request.defaultSuffix = QStringLiteral("JPG");
-            request.filter = QStringLiteral("jpeg|*.jpg");
-            const QString name = askSaveName(request);
-            if (!name.isEmpty())
-                JpegCodec::write(reduced, name, 90);
-        } else if (k == Bmp) {
-            request.defaultSuffix = QStringLiteral("BMP");
-            request.filter = QStringLiteral("Bitmap|*.bmp");
-            const QString name = askSaveName(request);
-            if (!name.isEmpty())
-                BmpCodec::write(reduced, name);
-        }
+        m_c.Image1->setGeometry(reduced);
+        m_export.exportReduced(kind(), m_image1Picture, size, m_c.filtre_rep->directory(),
+                               m_c.filtre_rep->currentFilePath());
     }
     if (!m_gif->isHidden()) {
         m_gif->setStretch(true);
-        m_gif->setGeometry(QRect(corner, QSize(width, height)));
+        m_gif->setGeometry(reduced);
         m_gif->saveToFile(QDir::current().filePath(ExportName));
     }
-}
-
-QString PicturePreview::askSaveName(const SaveRequest &request) const
-{
-    return m_askSaveName ? m_askSaveName(request) : QString();
 }
 
 void PicturePreview::fillPanel(QLabel *control)
@@ -410,30 +387,7 @@ void PicturePreview::BitBtnConvertClick()
 
 void PicturePreview::convert(const QString &fileName)
 {
-    guarded([this, &fileName] {
-        const Kind k = kind();
-        if (k != Jpeg && k != Bmp)
-            return;
-        const bool toJpeg = k == Bmp;
-        const QImage source = toJpeg ? BmpCodec::read(fileName)
-                                     : JpegCodec::read(fileName).convertToFormat(QImage::Format_RGB32);
-        SaveRequest request;
-        request.proposedName = changeExtension(fileName, toJpeg ? QStringLiteral(".JPG") : QStringLiteral(".BMP"));
-        request.filter = toJpeg ? QStringLiteral("Fichiers image (*.jpg)|*.JPG")
-                                : QStringLiteral("Fichiers image (*.bmp)|*.BMP");
-        const QString chosen = askSaveName(request);
-        if (chosen.isEmpty())
-            return;
-        const QString target = changeExtension(chosen, toJpeg ? QStringLiteral(".JPG") : QStringLiteral(".bmp"));
-        // The save dialog asked about the name chosen; a different file about to be replaced
-        // because of the forced extension is asked about here.
-        if (target != chosen && QFileInfo::exists(target) && !(m_confirmReplace && m_confirmReplace(target)))
-            return;
-        if (toJpeg)
-            JpegCodec::write(source, target, 90);
-        else
-            BmpCodec::write(source, target);
-    });
+    guarded([this, &fileName] { m_export.convert(kind(), fileName); });
 }
 
 bool PicturePreview::eventFilter(QObject *watched, QEvent *event)

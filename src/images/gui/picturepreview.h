@@ -4,6 +4,8 @@
 // reports failures through the function it is given, leaving the picture as it was.
 #pragma once
 
+#include "images/gui/pictureexport.h"
+#include "images/gui/picturekind.h"
 #include "images/gui/savedialog.h"
 
 #include <QImage>
@@ -47,22 +49,23 @@ struct PictureControls {
 class PicturePreview : public QObject {
     Q_OBJECT
 public:
-    enum Kind { NoPicture, Jpeg, Gif, Bmp };
-
     /// Makes the GIF preview control inside Panel1 and connects the picture options.
     /// \a reportFailure shows the message of a failure (the application's error box).
     PicturePreview(const PictureControls &controls, std::function<void(const QString &)> reportFailure,
                    QObject *parent = nullptr);
     ~PicturePreview() override;
 
-    void setSaveAsker(SaveAsker asker) { m_askSaveName = std::move(asker); }
+    void setSaveAsker(SaveAsker asker) { m_export.setSaveAsker(std::move(asker)); }
     /// Asked before a conversion replaces a file other than the one chosen in the save dialog.
-    void setReplaceConfirmation(std::function<bool(const QString &)> confirm) { m_confirmReplace = std::move(confirm); }
+    void setReplaceConfirmation(std::function<bool(const QString &)> confirm)
+    {
+        m_export.setReplaceConfirmation(std::move(confirm));
+    }
 
     TGifImage *gifImage() const { return m_gif; }
     /// The picture Image1 shows.
     const QImage &image1Picture() const { return m_image1Picture; }
-    Kind kind() const;
+    PictureKind kind() const;
     bool fullView() const;
 
     /// The extension choice changed: export and conversion only for JPEG and BMP, and the
@@ -95,7 +98,6 @@ private:
     void stepTo(int row);
     void fitDialogToPicture();
     void exportReduced();
-    QString askSaveName(const SaveRequest &request) const;
     /// Runs \a work, reporting a failure instead of letting it escape into the event loop.
     void guarded(const std::function<void()> &work);
 
@@ -105,8 +107,7 @@ private:
     QString m_image1Source;
     QString m_gifSource;
     std::function<void(const QString &)> m_reportFailure;
-    SaveAsker m_askSaveName;
-    std::function<bool(const QString &)> m_confirmReplace;
+    PictureExport m_export;
 
     // What full view changed, put back when it ends.
     Qt::WindowFlags m_normalFlags;
