@@ -137,6 +137,7 @@ void TEditForm::buildToolPanel()
         auto *button = new QToolButton(m_Panel1);
         button->setObjectName(QLatin1String(name));
         button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus); // speed buttons leave the focus in the text
         button->setFixedSize(25, 25);
         button->setIcon(icon);
         button->setIconSize(QSize(20, 20));
@@ -597,6 +598,13 @@ void TEditForm::Memo1Caret()
     const qsizetype start = m_Memo1->textCursor().selectionStart();
     const QTextBlock line = m_Memo1->document()->findBlock(int(start));
     m_panels[0]->setText(QStringLiteral("%1:%2").arg(line.blockNumber() + 1).arg(start - line.position()));
+}
+
+void TEditForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // A window that appears takes the keyboard, so F4 works on it at once.
+    m_Memo1->setFocus();
 }
 
 bool TEditForm::askSaveCopy(const QString &caption)
