@@ -81,7 +81,7 @@ protected:
 
 TEST_F(FrameTest, DialogIsShownWithTheFrameAndOkNeedsAString)
 {
-    QTRY_VERIFY_WITH_TIMEOUT(choix->isVisible(), 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return choix->isVisible(); }, 5000));
     EXPECT_EQ(choix->windowTitle(), "Configuration de la recherche");
     EXPECT_EQ(frame->windowTitle(), "Recherche de chaine");
     auto *ok = control<QPushButton>("OKBtn");
@@ -91,7 +91,7 @@ TEST_F(FrameTest, DialogIsShownWithTheFrameAndOkNeedsAString)
     EXPECT_TRUE(ok->isEnabled());
     typeSearch("");
     EXPECT_FALSE(ok->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(control<QComboBox>("histo_comm")->hasFocus(), 5000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return control<QComboBox>("histo_comm")->hasFocus(); }, 5000));
 }
 
 TEST_F(FrameTest, SearchFillsTheListAndEndsWithTheSummary)
@@ -103,7 +103,7 @@ TEST_F(FrameTest, SearchFillsTheListAndEndsWithTheSummary)
     MessageBoxWatcher boxes;
     typeSearch("foo");
     QTest::keyClick(control<QComboBox>("histo_comm"), Qt::Key_Return);
-    QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 1, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return boxes.texts.size() == 1; }, 5000));
     EXPECT_EQ(boxes.texts[0], ui::displayedText("Recherche terminée \r1 fichier(s) trouvé(s)\r"
                                                 "2 fichier(s) examiné(s)\r3 Ligne(s)   examinée(s)"));
     EXPECT_EQ(frame->resultsList()->toPlainText(), "  \n" + tree.path("a.pas") + "\n2 : FOO BAR");
@@ -321,7 +321,7 @@ TEST_F(BusySearch, SecondSearchIsRefusedAndClosingEndsTheSearchQuietly)
     control<QPushButton>("OKBtn")->click();
     EXPECT_EQ(linesWhenRefused, 0);
     EXPECT_TRUE(boxes.texts.isEmpty());
-    QTRY_VERIFY_WITH_TIMEOUT(!frame->isVisible(), 5000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame->isVisible(); }, 5000));
 }
 
 
@@ -428,7 +428,7 @@ TEST(SingleInstance, SecondStartEndsAtOnceWithCodeZero)
     first.start(program, {});
     ASSERT_TRUE(first.waitForStarted());
     const QString lock = QStringLiteral("%1/Tframeform-%2.lock").arg(qEnvironmentVariable("XDG_RUNTIME_DIR")).arg(getuid());
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(lock), 10000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(lock); }, 10000));
     QProcess second;
     second.start(program, {});
     ASSERT_TRUE(second.waitForFinished(10000));
