@@ -244,6 +244,18 @@ TEST_F(FrameTest, DroppedFilesOpenInDropOrderAndLongNamesAreSkipped)
     delete data;
 }
 
+TEST_F(FrameTest, FileThatCannotBeReadShowsTheErrorInAnEmptyWindow)
+{
+    TempTree tree;
+    MessageBoxWatcher boxes;
+    editor::TEditForm *child = frame->openchild(tree.path("missing.txt"));
+    ASSERT_NE(child, nullptr);
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(boxes.texts[0].contains("missing.txt")) << qPrintable(boxes.texts[0]);
+    EXPECT_TRUE(child->text().isEmpty());
+    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 1);
+}
+
 TEST_F(FrameTest, ClosingTheFrameClosesEveryChild)
 {
     QList<QPointer<editor::TEditForm>> children;

@@ -442,13 +442,14 @@ editor::TEditForm *Tframeform::newchild()
 editor::TEditForm *Tframeform::openchild(const QString &fileName)
 {
     setResultsVisible(false);
-    editor::TEditForm *child = addChild();
-    if (!child->openFile(fileName)) {
-        child->parentWidget()->close();
-        ui::showFailure(this, QStringLiteral("Impossible d'ouvrir le fichier ") + fileName);
-        return nullptr;
-    }
+    QPointer<editor::TEditForm> child = addChild();
+    // A file that cannot be read leaves its (empty) window open behind the error box.
+    const bool opened = child->openFile(fileName);
+    if (!child)
+        return nullptr; // closed while it loaded
     child->parentWidget()->showMaximized();
+    if (!opened)
+        ui::showFailure(this, child->errorString());
     return child;
 }
 
