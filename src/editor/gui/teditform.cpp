@@ -9,6 +9,7 @@
 #include "editor/gui/textprinter.h"
 #include "shell/core/settingsstore.h"
 #include "ui/hintstyle.h"
+#include "ui/lettericon.h"
 #include "ui/messageboxes.h"
 
 #include <QAction>
@@ -38,24 +39,6 @@ namespace {
 
 const QColor Yellow(255, 255, 0);
 const QColor Red(255, 0, 0);
-
-QIcon letterIcon(const QString &letters, const QColor &colour)
-{
-    QPixmap picture(20, 20);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(colour);
-    painter.setPen(colour.darker(150));
-    painter.drawRoundedRect(QRectF(1, 1, 18, 18), 4, 4);
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setPixelSize(letters.size() > 1 ? 9 : 12);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, 20, 20), Qt::AlignCenter, letters);
-    return QIcon(picture);
-}
 
 // The list of lines a print writes: every line of the text, or the selection as one line;
 // each begins with one blank.
@@ -147,17 +130,17 @@ void TEditForm::buildToolPanel()
         m_buttons.insert(QLatin1String(name), button);
         connect(button, &QToolButton::clicked, this, handler);
     };
-    addButton("ToolBtnNew", letterIcon(QStringLiteral("C"), QColor(0x30, 0x70, 0xB0)),
+    addButton("ToolBtnNew", ui::letterIcon(QStringLiteral("C"), QColor(0x30, 0x70, 0xB0)),
               QStringLiteral("Copier la selection"), &TEditForm::Copier1Click);
-    addButton("ToolBtnOpen", letterIcon(QStringLiteral("V"), QColor(0x30, 0x90, 0x50)),
+    addButton("ToolBtnOpen", ui::letterIcon(QStringLiteral("V"), QColor(0x30, 0x90, 0x50)),
               QStringLiteral("Coller le presse papier"), &TEditForm::Coller1Click);
-    addButton("ToolBtnSave", letterIcon(QStringLiteral("T"), QColor(0x70, 0x50, 0x90)),
+    addButton("ToolBtnSave", ui::letterIcon(QStringLiteral("T"), QColor(0x70, 0x50, 0x90)),
               QStringLiteral("Tout selectionner"), &TEditForm::toutselectionner1Click);
-    addButton("ToolBtnSwap", letterIcon(QStringLiteral("P"), QColor(0x50, 0x50, 0x50)),
+    addButton("ToolBtnSwap", ui::letterIcon(QStringLiteral("P"), QColor(0x50, 0x50, 0x50)),
               QStringLiteral("Imprimer"), &TEditForm::Imprimer1Click);
-    addButton("ToolButton2", letterIcon(QStringLiteral("A"), QColor(0x30, 0x30, 0xA0)),
+    addButton("ToolButton2", ui::letterIcon(QStringLiteral("A"), QColor(0x30, 0x30, 0xA0)),
               QStringLiteral("Police "), &TEditForm::Fontes1Click);
-    addButton("ToolButton3", letterIcon(QStringLiteral("F"), QColor(0x00, 0x80, 0x80)),
+    addButton("ToolButton3", ui::letterIcon(QStringLiteral("F"), QColor(0x00, 0x80, 0x80)),
               QStringLiteral("Couleur du fond"), &TEditForm::Couleur1Click);
     addButton("ToolButton5", s->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Fenetre precedente"),
               &TEditForm::Precedente1Click);

@@ -7,6 +7,7 @@
 #include "search/gui/tchoix.h"
 #include "shell/core/settingsstore.h"
 #include "ui/hintstyle.h"
+#include "ui/lettericon.h"
 #include "ui/messageboxes.h"
 #include "ui/networkdrivedialog.h"
 
@@ -54,23 +55,6 @@ QString qtFilter(const QString &windowsFilter)
     return entries.join(QStringLiteral(";;"));
 }
 
-QIcon letterIcon(const QString &letters, const QColor &colour)
-{
-    QPixmap picture(20, 20);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(colour);
-    painter.setPen(colour.darker(150));
-    painter.drawRoundedRect(QRectF(1, 1, 18, 18), 4, 4);
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setPixelSize(letters.size() > 1 ? 9 : 12);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, 20, 20), Qt::AlignCenter, letters);
-    return QIcon(picture);
-}
 
 } // namespace
 
@@ -261,28 +245,28 @@ void Tframeform::buildToolbar()
     separator();
     addToolButton(QStringLiteral("ToolBtnNew"), s->standardIcon(QStyle::SP_FileIcon),
                   QStringLiteral(" Ouvre une fenetre vierge \r Dans l'editeur "));
-    addToolButton(QStringLiteral("ToolBtnHtml"), letterIcon(QStringLiteral("W"), QColor(0x20, 0x60, 0xC0)),
+    addToolButton(QStringLiteral("ToolBtnHtml"), ui::letterIcon(QStringLiteral("W"), QColor(0x20, 0x60, 0xC0)),
                   QStringLiteral("Visualise des fichiers HTML"));
-    addToolButton(QStringLiteral("ToolBtnFtp"), letterIcon(QStringLiteral("FTP"), QColor(0x20, 0x90, 0x40)),
+    addToolButton(QStringLiteral("ToolBtnFtp"), ui::letterIcon(QStringLiteral("FTP"), QColor(0x20, 0x90, 0x40)),
                   QStringLiteral("Connexion FTP"));
-    addToolButton(QStringLiteral("ToolBtnRessource"), letterIcon(QStringLiteral("R"), QColor(0x90, 0x40, 0x90)),
+    addToolButton(QStringLiteral("ToolBtnRessource"), ui::letterIcon(QStringLiteral("R"), QColor(0x90, 0x40, 0x90)),
                   QStringLiteral("Exploreur de ressources"));
-    addToolButton(QStringLiteral("ToolBtnReg"), letterIcon(QStringLiteral("Reg"), QColor(0x80, 0x60, 0x20)),
+    addToolButton(QStringLiteral("ToolBtnReg"), ui::letterIcon(QStringLiteral("Reg"), QColor(0x80, 0x60, 0x20)),
                   QStringLiteral("Ouvre la base de registre"));
-    addToolButton(QStringLiteral("ToolBtnicone"), letterIcon(QStringLiteral("ico"), QColor(0xC0, 0x80, 0x00)),
+    addToolButton(QStringLiteral("ToolBtnicone"), ui::letterIcon(QStringLiteral("ico"), QColor(0xC0, 0x80, 0x00)),
                   QStringLiteral(" Voir la liste des fichiers *.ICO \r les transformer en fichiers *.BMP "));
     addToolButton(QStringLiteral("ToolBtnMedia"), s->standardIcon(QStyle::SP_MediaPlay),
                   QStringLiteral(" Joue des fichiers multimedias "));
-    addToolButton(QStringLiteral("ToolBtnFont"), letterIcon(QStringLiteral("Aa"), QColor(0x40, 0x40, 0x40)),
+    addToolButton(QStringLiteral("ToolBtnFont"), ui::letterIcon(QStringLiteral("Aa"), QColor(0x40, 0x40, 0x40)),
                   QStringLiteral("affiche les polices disponibles"));
     addToolButton(QStringLiteral("SpyBtn"), s->standardIcon(QStyle::SP_TitleBarNormalButton),
                   QStringLiteral("Voir toutes les fenetres ouvertes"));
     separator();
     addToolButton(QStringLiteral("ToolBtnSwap"), s->standardIcon(QStyle::SP_BrowserReload),
                   QStringLiteral(" Bascule entre \r éditeur/écran de recherche "));
-    addToolButton(QStringLiteral("ToolBtnpolice"), letterIcon(QStringLiteral("A"), QColor(0x30, 0x30, 0xA0)),
+    addToolButton(QStringLiteral("ToolBtnpolice"), ui::letterIcon(QStringLiteral("A"), QColor(0x30, 0x30, 0xA0)),
                   QStringLiteral(" Change les fontes pour la liste "));
-    addToolButton(QStringLiteral("ToolBtnPrint"), letterIcon(QStringLiteral("P"), QColor(0x50, 0x50, 0x50)),
+    addToolButton(QStringLiteral("ToolBtnPrint"), ui::letterIcon(QStringLiteral("P"), QColor(0x50, 0x50, 0x50)),
                   QStringLiteral(" Imprime la liste "));
     addToolButton(QStringLiteral("ToolBtnClearMemo"), s->standardIcon(QStyle::SP_DialogResetButton),
                   QStringLiteral(" Efface la liste "));
