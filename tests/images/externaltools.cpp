@@ -1,5 +1,6 @@
 // Independent tools for the picture tests.
 #include "externaltools.h"
+#include "support/runtool.h"
 
 #include <QDir>
 #include <QProcess>
@@ -13,17 +14,7 @@ namespace imagetests {
 
 QByteArray runTool(const QString &program, const QStringList &arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForStarted(30000))
-        throw std::runtime_error(("cannot start " + program).toStdString());
-    process.closeWriteChannel();
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit
-        || process.exitCode() != 0)
-        throw std::runtime_error((program + " " + arguments.join(' ') + " failed: "
-                                  + QString::fromLocal8Bit(process.readAllStandardError()))
-                                     .toStdString());
-    return process.readAllStandardOutput();
+    return testing_support::runTool(program, arguments);
 }
 
 void magick(const QStringList &arguments)

@@ -1,5 +1,6 @@
 // Builds the sample executables with ImageMagick and mingw-w64.
 #include "samplepe.h"
+#include "support/runtool.h"
 
 #include <QDir>
 #include <QFile>
@@ -168,17 +169,7 @@ void build(SamplePe &s)
 
 QByteArray runTool(const QString &program, const QStringList &arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForStarted(30000))
-        throw std::runtime_error(("cannot start " + program).toStdString());
-    process.closeWriteChannel();
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit
-        || process.exitCode() != 0)
-        throw std::runtime_error((program + ' ' + arguments.join(' ') + " failed: "
-                                  + QString::fromLocal8Bit(process.readAllStandardError()))
-                                     .toStdString());
-    return process.readAllStandardOutput();
+    return testing_support::runTool(program, arguments);
 }
 
 QByteArray readFile(const QString &path)
