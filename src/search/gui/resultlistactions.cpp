@@ -30,7 +30,8 @@ ResultListActions::ResultListActions(QPlainTextEdit *Memo1, SearchHost &host, ed
     m_OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
     m_OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
     m_OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-    m_Memo1->viewport()->installEventFilter(this);
+    m_viewport = m_Memo1->viewport();
+    m_viewport->installEventFilter(this);
 }
 
 std::optional<QString> ResultListActions::memoselectfile() const
@@ -135,8 +136,9 @@ void ResultListActions::ToolBtnPrintClick()
 
 bool ResultListActions::eventFilter(QObject *watched, QEvent *event)
 {
-    // The list handles the double-click first (the caret is then on the clicked line).
-    if (watched == m_Memo1->viewport() && event->type() == QEvent::MouseButtonDblClick)
+    // The list handles the double-click first (the caret is then on the clicked line). The
+    // viewport is compared as kept: the filter also sees events while the list is destroyed.
+    if (watched == m_viewport && event->type() == QEvent::MouseButtonDblClick)
         QMetaObject::invokeMethod(this, &ResultListActions::ouvre_fichierClick, Qt::QueuedConnection);
     return QObject::eventFilter(watched, event);
 }

@@ -54,6 +54,7 @@ protected:
 
 private:
     QPlainTextEdit *m_Memo1;
+    QObject *m_viewport = nullptr; ///< the list's viewport, watched for double-clicks
     SearchHost &m_host;
     editor::FrameDialogs &m_dialogs;
     QString m_startupDirectory;
