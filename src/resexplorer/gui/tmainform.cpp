@@ -515,7 +515,9 @@ void TMainForm::filtre_repKeyDown()
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_TreeView->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    // Compared by type first: the filter also sees events while the tree view is destroyed,
+    // when its viewport() may no longer be asked for.
+    if (event->type() == QEvent::MouseButtonRelease && watched == m_TreeView->viewport()) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::RightButton)
             TreeViewMouseUp(mouse->position().toPoint());
