@@ -383,6 +383,17 @@ void FtpServerSuite::abortedDownload()
     session->ftp.GetListing();
     QVERIFY2(session->recorder.waitFor(QStringLiteral("listingDone")), qPrintable(session->recorder.transcript()));
     QVERIFY2(session->ftp.DirectoryNames().contains("pub"), qPrintable(session->recorder.transcript()));
+
+    // An abort while the transfer is still being prepared stops it before RETR goes out.
+    session->ftp.OnFtpInfo = recordInfo;
+    session->ftp.GetFile();
+    session->ftp.Abort();
+    QVERIFY2(session->recorder.waitFor(QStringLiteral("fileReceived"), 2), qPrintable(session->recorder.transcript()));
+    QVERIFY(!QFileInfo::exists(target));
+    QCOMPARE(session->recorder.infoTexts(infSent).filter(QStringLiteral("RETR")).size(), 1);
+    session->ftp.GetListing();
+    QVERIFY2(session->recorder.waitFor(QStringLiteral("listingDone"), 2), qPrintable(session->recorder.transcript()));
+    QVERIFY2(session->ftp.DirectoryNames().contains("pub"), qPrintable(session->recorder.transcript()));
 }
 
 void FtpServerSuite::abortedUpload()

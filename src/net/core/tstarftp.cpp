@@ -279,14 +279,19 @@ void TStarFtp::Quit()
 
 // The Telnet interrupt, the Telnet synch (its data mark sent urgent) and ABOR. Nothing follows
 // ABOR: a data mark sent after it would stick to the front of the next command and spoil it.
-// Without a control connection there is nothing to abort.
+// ABOR goes out only while a transfer command is out; a transfer still being prepared (TYPE,
+// PORT, PWD) just stops at the next reply, before its transfer command, since a server may
+// answer an ABOR in its place. Without a transfer there is nothing to abort.
 void TStarFtp::Abort()
 {
-    if (m_abortRequested || !m_linkOpen)
+    const bool transferring = m_state == 12 || m_state == 22 || m_state == 32;
+    if (m_abortRequested || !m_linkOpen || !m_busy || (!transferring && !preparingTransfer()))
         return;
     m_abortRequested = true;
-    if (m_busy && TimeOutConnect() > 0)
+    if (TimeOutConnect() > 0)
         m_abortGuard.start(TimeOutConnect() * 1000);
+    if (!transferring)
+        return;
     QPointer<TStarFtp> alive(this);
     sendComplete("\xFF\xF4", 2, false);
     if (!alive || m_shutDown || !m_linkOpen)
@@ -429,6 +434,13 @@ void TStarFtp::HandleReply(const QByteArray &line)
             abortAnswered();
             return;
         }
+    }
+
+    if (m_abortRequested && preparingTransfer()) {
+        closeDataSockets();
+        m_state = 100;
+        PostReady();
+        return;
     }
 
     switch (m_state) {
@@ -650,6 +662,22 @@ void TStarFtp::finalTransferReply(bool guardData)
         endDataSide();
     } else if (guardData && TimeOutConnect() > 0) {
         m_drainGuard.start(TimeOutConnect() * 1000);
+    }
+}
+
+bool TStarFtp::preparingTransfer() const
+{
+    switch (m_state) {
+    case 7:
+    case 8:
+    case 10:
+    case 20:
+    case 21:
+    case 30:
+    case 31:
+        return true;
+    default:
+        return false;
     }
 }
 

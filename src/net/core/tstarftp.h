@@ -131,6 +131,8 @@ private:
     void SendCommand(const QByteArray &text, int nextState, bool isAbort = false);
     void abortAnswered();
     static bool isAbortReply(const QByteArray &line);
+    /// The commands before LIST, RETR or STOR are out, their replies awaited.
+    bool preparingTransfer() const;
     void sendComplete(const char *data, int length, bool urgent);
     void askFor(TFtpInfoNeeded need, QString &value);
     void loginRefused();

@@ -1,12 +1,21 @@
 #include "shell/gui/toolwindows.h"
 
+#include "net/gui/tftpsimple.h"
 #include "resexplorer/gui/tmainform.h"
+#include "shell/gui/tframeform.h"
 
 namespace shell {
 
 QList<ToolWindowKind> toolWindowKinds()
 {
     QList<ToolWindowKind> kinds;
+    kinds.append({QStringLiteral("ToolBtnFtp"), QStringLiteral("TFtpsimple"), [](QWidget *owner) -> QWidget * {
+                      auto *window = new net::TFtpsimple(owner);
+                      // "Voir" shows a local file in the program's own editor.
+                      if (auto *frame = qobject_cast<Tframeform *>(owner))
+                          window->setFileViewer([frame](const QString &path) { frame->openchild(path); });
+                      return window;
+                  }});
     kinds.append({QStringLiteral("ToolBtnRessource"), QStringLiteral("TMainform"),
                   [](QWidget *owner) -> QWidget * { return new resexplorer::TMainForm(owner); }});
     return kinds;
