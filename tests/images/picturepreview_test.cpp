@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -357,13 +358,36 @@ TEST_F(PreviewTest, SaveDialogOpensOnTheSourceFile)
     QStringList seen;
     QTimer answerer;
     QObject::connect(&answerer, &QTimer::timeout, [&] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        // Any question (such as overwriting) is answered too, so the test can never hang on one.
+        // Windows are looked for among the visible ones: a hidden modal window left by an
+        // earlier test may still head the modal stack.
+        QFileDialog *dialog = nullptr;
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (!top->isVisible())
+                continue;
+            if (auto *box = qobject_cast<QMessageBox *>(top)) {
+                seen << QStringLiteral("question: ") + box->text();
+                QMetaObject::invokeMethod(box, &QDialog::reject, Qt::QueuedConnection);
+                return;
+            }
+            if (auto *file = qobject_cast<QFileDialog *>(top))
+                dialog = file;
+        }
         if (!dialog)
             return;
-        seen << dialog->objectName() << dialog->nameFilters().join(';') << dialog->selectedFiles().value(0)
-             << dialog->directory().absolutePath();
-        dialog->selectFile(path("copy.jpg"));
-        static_cast<QDialog *>(dialog)->accept();
+        if (seen.isEmpty())
+            seen << dialog->objectName() << dialog->nameFilters().join(';') << dialog->selectedFiles().value(0)
+                 << dialog->directory().absolutePath();
+        // selectFile() leaves the name box alone while it has the focus: type the name in it, and
+        // accept only once it holds, from the event loop, so questions get answered.
+        if (dialog->selectedFiles().value(0) != path("copy.jpg")) {
+            if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(QStringLiteral("copy.jpg"));
+            else
+                dialog->selectFile(path("copy.jpg"));
+            return;
+        }
+        QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
     });
     answerer.start(10);
     control<QCheckBox>("optionExport")->click();
