@@ -9,6 +9,11 @@ case "$config" in
   asan)    flags=(-DCMAKE_BUILD_TYPE=Debug -DVORLANE_SANITIZE=ON) ;;
   *) echo "unknown configuration: $config" >&2; exit 2 ;;
 esac
+# ccache, where present, lets several work trees of the project share their compiled objects.
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR="$PWD"
+  flags+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
 mkdir -p "build/$config"
 # Several engineers may build in the same tree at once: one build at a time per folder.
 exec 9>"build/$config.lock"

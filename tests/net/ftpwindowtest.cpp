@@ -6,8 +6,8 @@
 #include "eventwait.h"
 #include "net/core/tstarftp.h"
 #include "net/gui/tftpsimple.h"
-#include "shell/core/scramble.h"
-#include "shell/core/settingsstore.h"
+#include "net/core/scramble.h"
+#include "settings/settingsstore.h"
 #include "support/messageboxwatcher.h"
 #include "testserver.h"
 #include "ui/filelist.h"
@@ -429,11 +429,11 @@ void FtpWindowTest::savedConnectionReconnectsInANewWindow()
     connectWindow(m_window);
     QVERIFY(waitUntil([&] { return idleWithListing(); }));
     child<QToolButton>("SpeedButton4")->click();
-    const shell::SettingsStore store;
-    QCOMPARE(store.read(shell::settings::ftp::Server), QStringLiteral("127.0.0.1:%1").arg(m_server.port()));
-    QVERIFY(store.read(shell::settings::ftp::UserId) != QStringLiteral("alice"));
-    QCOMPARE(shell::unscrambleFromStore(store.read(shell::settings::ftp::UserId)), QStringLiteral("alice"));
-    QCOMPARE(shell::unscrambleFromStore(store.read(shell::settings::ftp::Password)), QStringLiteral("secret"));
+    const settings::SettingsStore store;
+    QCOMPARE(store.read(settings::ftp::Server), QStringLiteral("127.0.0.1:%1").arg(m_server.port()));
+    QVERIFY(store.read(settings::ftp::UserId) != QStringLiteral("alice"));
+    QCOMPARE(net::unscrambleFromStore(store.read(settings::ftp::UserId)), QStringLiteral("alice"));
+    QCOMPARE(net::unscrambleFromStore(store.read(settings::ftp::Password)), QStringLiteral("secret"));
 
     // Closing while connected says goodbye to the server first, then closes the window alone.
     m_window->close();

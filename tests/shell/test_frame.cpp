@@ -5,7 +5,7 @@
 #include "search/core/searchengine.h"
 #include "search/core/searchrequest.h"
 #include "search/gui/tchoix.h"
-#include "shell/core/settingsstore.h"
+#include "settings/settingsstore.h"
 #include "shell/gui/tframeform.h"
 #include "support/messageboxwatcher.h"
 #include "support/qtestmain.h"
@@ -374,7 +374,7 @@ TEST_F(NextRun, FolderOptionsAndHistoryComeBack)
     EXPECT_EQ(items("histo_comm"), QStringList({"ALPHA", "BETA"}));
     EXPECT_TRUE(items("histo_comm2").isEmpty());
 
-    const shell::SettingsStore store;
+    const settings::SettingsStore store;
     EXPECT_EQ(store.readString("historique recherche", "HISTO 0", ""), "ALPHA");
     EXPECT_EQ(store.readString("HISTORIQUE RECHERCHE", "Histo 1", ""), "BETA");
 
@@ -408,7 +408,7 @@ TEST_F(NextRun, PlacementIsAppliedOnlyWhenLeftIsLessThanRight)
     EXPECT_EQ(frame->resultsList()->font().pointSize(), 13);
     EXPECT_EQ(frame->resultsList()->font().family(), "DejaVu Sans");
 
-    shell::SettingsStore store;
+    settings::SettingsStore store;
     store.writeInteger("WINDOW", "PlaceNormPosL", 900);
     store.writeInteger("WINDOW", "PlaceNormPosR", 900);
     frame.reset();

@@ -7,7 +7,7 @@
 #include "editor/gui/fontcolourdialog.h"
 #include "editor/gui/framedialogs.h"
 #include "editor/gui/textprinter.h"
-#include "shell/core/settingsstore.h"
+#include "settings/settingsstore.h"
 #include "ui/hintstyle.h"
 #include "ui/lettericon.h"
 #include "ui/messageboxes.h"
@@ -261,8 +261,8 @@ void TEditForm::buildMenus()
 
 void TEditForm::readini()
 {
-    namespace child = shell::settings::child;
-    const shell::SettingsStore store;
+    namespace child = settings::child;
+    const settings::SettingsStore store;
     QFont font(store.read(child::FontName));
     font.setPointSize(qMax(1, store.read(child::FontSize)));
     m_Memo1->setFont(font);
@@ -272,14 +272,14 @@ void TEditForm::readini()
 
 void TEditForm::writeini()
 {
-    namespace child = shell::settings::child;
-    shell::SettingsBatch batch;
+    namespace child = settings::child;
+    settings::SettingsBatch batch;
     batch.write(child::Ink, colorrefFromColor(ink()));
     batch.write(child::Background, colorrefFromColor(background()));
     batch.write(child::FontSize, m_Memo1->font().pointSize());
     batch.write(child::FontName, m_Memo1->font().family());
     // A store that cannot be written keeps the colours and font of the window closed before.
-    shell::SettingsStore().apply(batch);
+    settings::SettingsStore().apply(batch);
 }
 
 QColor TEditForm::ink() const

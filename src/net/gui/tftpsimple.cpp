@@ -5,8 +5,8 @@
 #include "net/core/tstarftp.h"
 #include "platform/shell.h"
 #include "platform/textcodec.h"
-#include "shell/core/scramble.h"
-#include "shell/core/settingsstore.h"
+#include "net/core/scramble.h"
+#include "settings/settingsstore.h"
 #include "ui/drivebox.h"
 #include "ui/filelist.h"
 #include "ui/folderlist.h"
@@ -372,14 +372,14 @@ void TFtpsimple::ConnectBtnClick()
 
 void TFtpsimple::SpeedButton3Click()
 {
-    using namespace shell::settings;
-    const shell::SettingsStore store;
+    using namespace settings;
+    const settings::SettingsStore store;
     const QString server = store.read(ftp::Server);
     const ServerAddress address = splitServerText(server);
     m_Ftp1->SetFtpServer(address.host);
     m_Ftp1->SetFtpPort(address.port);
-    m_Ftp1->SetUserName(shell::unscrambleFromStore(store.read(ftp::UserId)));
-    m_Ftp1->SetUserPassword(shell::unscrambleFromStore(store.read(ftp::Password)));
+    m_Ftp1->SetUserName(net::unscrambleFromStore(store.read(ftp::UserId)));
+    m_Ftp1->SetUserPassword(net::unscrambleFromStore(store.read(ftp::Password)));
     m_Ftp1->SetUserAccount(store.read(ftp::Account));
     m_Editserveur->setText(server);
     m_Edituserid->setText(m_Ftp1->UserName());
@@ -392,13 +392,13 @@ void TFtpsimple::SpeedButton3Click()
 // The values of the last connection, not the text of the fields.
 void TFtpsimple::HemisphereButton1Click()
 {
-    using namespace shell::settings;
-    shell::SettingsBatch batch;
+    using namespace settings;
+    settings::SettingsBatch batch;
     batch.write(ftp::Server, joinServerText(m_Ftp1->FtpServer(), m_Ftp1->FtpPort()));
-    batch.write(ftp::UserId, shell::scrambleForStore(m_Ftp1->UserName()));
-    batch.write(ftp::Password, shell::scrambleForStore(m_Ftp1->UserPassword()));
+    batch.write(ftp::UserId, net::scrambleForStore(m_Ftp1->UserName()));
+    batch.write(ftp::Password, net::scrambleForStore(m_Ftp1->UserPassword()));
     batch.write(ftp::Account, m_Ftp1->UserAccount());
-    shell::SettingsStore store;
+    settings::SettingsStore store;
     if (!store.apply(batch))
         ui::showError(this, store.errorString());
 }

@@ -6,7 +6,7 @@
 #include "search/core/searchengine.h"
 #include "search/core/searchrequest.h"
 #include "search/gui/searchhost.h"
-#include "shell/core/settingsstore.h"
+#include "settings/settingsstore.h"
 #include "ui/drivebox.h"
 #include "ui/filelist.h"
 #include "ui/folderlist.h"
@@ -105,8 +105,8 @@ Tchoix::~Tchoix()
 
 void Tchoix::readini()
 {
-    namespace keys = shell::settings;
-    const shell::SettingsStore store;
+    namespace keys = settings;
+    const settings::SettingsStore store;
     const QString drive = store.read(keys::chemin::Drive);
     const QString stored = store.read(keys::chemin::Folder);
     bool restored = false;
@@ -133,8 +133,8 @@ void Tchoix::readini()
 
 void Tchoix::writeini()
 {
-    namespace keys = shell::settings;
-    shell::SettingsBatch batch;
+    namespace keys = settings;
+    settings::SettingsBatch batch;
     batch.write(keys::chemin::Drive, m_lecteur->drive());
     batch.write(keys::chemin::Folder, folder());
     batch.write(keys::preference::Extension, std::max(0, selectedExtensionItem()));
@@ -151,7 +151,7 @@ void Tchoix::writeini()
         if (!entry.isEmpty())
             batch.writeString(history, keys::history::key(written++), entry);
     }
-    shell::SettingsStore().apply(batch);
+    settings::SettingsStore().apply(batch);
 }
 
 void Tchoix::buildControls()

@@ -5,7 +5,7 @@
 #include "editor/gui/teditform.h"
 #include "search/gui/resultlistactions.h"
 #include "search/gui/tchoix.h"
-#include "shell/core/settingsstore.h"
+#include "settings/settingsstore.h"
 #include "ui/hintstyle.h"
 #include "ui/lettericon.h"
 #include "ui/messageboxes.h"
@@ -101,7 +101,7 @@ Tframeform::~Tframeform()
 void Tframeform::readini()
 {
     namespace window = settings::window;
-    const SettingsStore store;
+    const settings::SettingsStore store;
     const int left = store.read(window::PlaceNormPosL), top = store.read(window::PlaceNormPosT);
     const int right = store.read(window::PlaceNormPosR), bottom = store.read(window::PlaceNormPosB);
     m_showCommand = store.read(window::PlaceShowCmd);
@@ -117,7 +117,7 @@ void Tframeform::writeini()
 {
     namespace window = settings::window;
     const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
-    SettingsBatch batch;
+    settings::SettingsBatch batch;
     batch.write(window::PlaceFlags, 0);
     batch.write(window::PlaceShowCmd, isMaximized() ? ShowMaximized : isMinimized() ? ShowMinimized : ShowNormal);
     batch.write(window::PlaceMinPosX, -1);
@@ -130,7 +130,7 @@ void Tframeform::writeini()
     batch.write(window::PlaceNormPosB, normal.top() + normal.height());
     batch.write(settings::fontmdi::Size, m_Memo1->font().pointSize());
     batch.write(settings::fontmdi::Name, m_Memo1->font().family());
-    SettingsStore().apply(batch);
+    settings::SettingsStore().apply(batch);
 }
 
 void Tframeform::buildResultsList()

@@ -6,7 +6,7 @@
 #include <QByteArrayView>
 #include <QString>
 
-namespace shell {
+namespace net {
 
 /// User names and passwords are kept to this many bytes.
 inline constexpr qsizetype ScrambleLimit = 255;
@@ -24,4 +24,4 @@ QString scrambleForStore(const QString &plain);
 /// from it (a character above U+00FF) gives an empty string.
 QString unscrambleFromStore(const QString &stored);
 
-} // namespace shell
+} // namespace net

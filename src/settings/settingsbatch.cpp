@@ -1,9 +1,9 @@
 // Recording and applying a batch of settings changes.
-#include "shell/core/settingsbatch.h"
+#include "settings/settingsbatch.h"
 
 #include "platform/registrykey.h"
 
-namespace shell {
+namespace settings {
 
 bool SettingsBatch::isValidSection(const QString &section)
 {
@@ -78,4 +78,4 @@ void SettingsBatch::applyTo(platform::RegistryKey &program) const
     }
 }
 
-} // namespace shell
+} // namespace settings

@@ -1,11 +1,11 @@
 // The defaults that depend on the machine: the home folder and its volume.
-#include "shell/core/settingskeys.h"
+#include "settings/settingskeys.h"
 
 #include "platform/volumes.h"
 
 #include <QDir>
 
-namespace shell::settings {
+namespace settings {
 
 QString defaultFolder()
 {
@@ -22,4 +22,4 @@ QString history::key(int number)
     return QLatin1String(KeyPrefix) + QString::number(number);
 }
 
-} // namespace shell::settings
+} // namespace settings

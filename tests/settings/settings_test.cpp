@@ -3,7 +3,7 @@
 // sense.
 #include "platform/registrystore.h"
 #include "platform/volumes.h"
-#include "shell/core/settingsstore.h"
+#include "settings/settingsstore.h"
 #include "support/temptree.h"
 
 #include <QDir>
@@ -14,10 +14,9 @@
 
 #include <climits>
 
-using shell::SettingsBatch;
-using shell::SettingsStore;
+using settings::SettingsBatch;
+using settings::SettingsStore;
 using testing_support::TempTree;
-namespace settings = shell::settings;
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Byte scrambling of the FTP credentials, and their form as store text.
-#include "shell/core/scramble.h"
+#include "net/core/scramble.h"
 
 #include "platform/textcodec.h"
 
-namespace shell {
+namespace net {
 
 namespace {
 
@@ -64,4 +64,4 @@ QString unscrambleFromStore(const QString &stored)
     return platform::decodeText(unscramble(stored.toLatin1()));
 }
 
-} // namespace shell
+} // namespace net

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace shell::settings {
+namespace settings {
 
 struct StringKey {
     const char *section;
@@ -132,4 +132,4 @@ inline constexpr DriveKey Drive{section::PlayerPath, "lecteur"};
 inline constexpr FolderKey Folder{section::PlayerPath, "repertoire"};
 } // namespace playerpath
 
-} // namespace shell::settings
+} // namespace settings

@@ -5,15 +5,15 @@
 #pragma once
 
 #include "platform/registrystore.h"
-#include "shell/core/settingsbatch.h"
-#include "shell/core/settingskeys.h"
+#include "settings/settingsbatch.h"
+#include "settings/settingskeys.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
-namespace shell {
+namespace settings {
 
 class SettingsStore {
 public:
@@ -76,4 +76,4 @@ private:
     QString m_error;
 };
 
-} // namespace shell
+} // namespace settings

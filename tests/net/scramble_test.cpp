@@ -1,12 +1,12 @@
 // Scrambling of the FTP user name and password, alone and through the settings store.
-#include "shell/core/scramble.h"
-#include "shell/core/settingsstore.h"
+#include "net/core/scramble.h"
+#include "settings/settingsstore.h"
 #include "support/temptree.h"
 
 #include <gtest/gtest.h>
 
-using shell::scramble;
-using shell::unscramble;
+using net::scramble;
+using net::unscramble;
 
 namespace {
 
@@ -39,15 +39,15 @@ TEST(Scramble, EveryByteAtEveryKeyComesBack)
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all.append(char(b));
-    EXPECT_EQ(scramble(all).size(), shell::ScrambleLimit);
-    EXPECT_EQ(unscramble(scramble(all)), all.left(shell::ScrambleLimit));
-    EXPECT_EQ(unscramble(all).size(), shell::ScrambleLimit);
+    EXPECT_EQ(scramble(all).size(), net::ScrambleLimit);
+    EXPECT_EQ(unscramble(scramble(all)), all.left(net::ScrambleLimit));
+    EXPECT_EQ(unscramble(all).size(), net::ScrambleLimit);
 }
 
 TEST(Scramble, CredentialsSurviveTheStore)
 {
     testing_support::TempTree tree;
-    shell::SettingsStore store(tree.path("user.reg"));
+    settings::SettingsStore store(tree.path("user.reg"));
     const QString longName = QString(300, 'x');
     const QString cutBeforeAccent = QString(254, 'a') + QString::fromUtf8("é");
     const QString cutBeforeEuro = QString(253, 'a') + QString::fromUtf8("€");
@@ -64,22 +64,22 @@ TEST(Scramble, CredentialsSurviveTheStore)
         {cutBeforeEuro, QString(253, 'a')},
     };
     for (const auto &c : cases) {
-        ASSERT_TRUE(store.write(shell::settings::ftp::Password, shell::scrambleForStore(c.plain)));
-        const QString stored = store.read(shell::settings::ftp::Password);
-        EXPECT_EQ(shell::unscrambleFromStore(stored), c.expected);
+        ASSERT_TRUE(store.write(settings::ftp::Password, net::scrambleForStore(c.plain)));
+        const QString stored = store.read(settings::ftp::Password);
+        EXPECT_EQ(net::unscrambleFromStore(stored), c.expected);
         if (!c.plain.isEmpty()) {
             EXPECT_NE(stored, c.expected);
         }
     }
-    EXPECT_EQ(shell::scrambleForStore("abc"), QString::fromLatin1("\xE8\xDB\xCA"));
+    EXPECT_EQ(net::scrambleForStore("abc"), QString::fromLatin1("\xE8\xDB\xCA"));
 
     // Scrambled bytes of every value, zero and line ends included, keep through the file.
     QByteArray all;
     for (int b = 1; b < 256; ++b)
         all.append(char(b));
-    ASSERT_TRUE(store.write(shell::settings::ftp::UserId, QString::fromLatin1(scramble(all))));
-    EXPECT_EQ(unscramble(store.read(shell::settings::ftp::UserId).toLatin1()), all);
-    EXPECT_EQ(shell::unscrambleFromStore(QString::fromUtf8("\u263a")), QString());
+    ASSERT_TRUE(store.write(settings::ftp::UserId, QString::fromLatin1(scramble(all))));
+    EXPECT_EQ(unscramble(store.read(settings::ftp::UserId).toLatin1()), all);
+    EXPECT_EQ(net::unscrambleFromStore(QString::fromUtf8("\u263a")), QString());
 }
 
 } // namespace

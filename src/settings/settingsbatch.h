@@ -2,7 +2,7 @@
 // rewrite of the store, so it is either all there or, after a crash, not at all.
 #pragma once
 
-#include "shell/core/settingskeys.h"
+#include "settings/settingskeys.h"
 
 #include <QList>
 #include <QString>
@@ -11,7 +11,7 @@ namespace platform {
 class RegistryKey;
 }
 
-namespace shell {
+namespace settings {
 
 class SettingsBatch {
 public:
@@ -48,4 +48,4 @@ private:
     bool m_valid = true;
 };
 
-} // namespace shell
+} // namespace settings

@@ -1,7 +1,7 @@
 // Reading and writing the program's settings in the user's hive.
-#include "shell/core/settingsstore.h"
+#include "settings/settingsstore.h"
 
-namespace shell {
+namespace settings {
 
 namespace {
 
@@ -169,4 +169,4 @@ bool SettingsStore::apply(const SettingsBatch &batch)
     return written;
 }
 
-} // namespace shell
+} // namespace settings
