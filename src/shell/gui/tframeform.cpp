@@ -58,7 +58,7 @@ QString qtFilter(const QString &windowsFilter)
 
 } // namespace
 
-Tframeform::Tframeform(QWidget *parent) : QMainWindow(parent)
+Tframeform::Tframeform(const settings::SettingsStore &store, QWidget *parent) : QMainWindow(parent), m_store(store)
 {
     setObjectName(QStringLiteral("frameform"));
     setWindowTitle(QStringLiteral("Recherche de chaine"));
@@ -101,7 +101,7 @@ Tframeform::~Tframeform()
 void Tframeform::readini()
 {
     namespace window = settings::window;
-    const settings::SettingsStore store;
+    const settings::SettingsStore &store = m_store;
     const int left = store.read(window::PlaceNormPosL), top = store.read(window::PlaceNormPosT);
     const int right = store.read(window::PlaceNormPosR), bottom = store.read(window::PlaceNormPosB);
     m_showCommand = store.read(window::PlaceShowCmd);
@@ -130,7 +130,7 @@ void Tframeform::writeini()
     batch.write(window::PlaceNormPosB, normal.top() + normal.height());
     batch.write(settings::fontmdi::Size, m_Memo1->font().pointSize());
     batch.write(settings::fontmdi::Name, m_Memo1->font().family());
-    settings::SettingsStore().apply(batch);
+    m_store.apply(batch);
 }
 
 void Tframeform::buildResultsList()
@@ -396,7 +396,7 @@ QWidget *Tframeform::openTool(const ToolWindowKind &kind)
         }
     }
     if (!window) {
-        window = kind.create(this);
+        window = kind.create(this, m_store);
         m_tools.insert(kind.className, window);
     }
     window->show();

@@ -4,6 +4,7 @@
 
 #include "platform/busycursors.h"
 #include "search/gui/searchhost.h"
+#include "settings/settingsstore.h"
 #include "shell/gui/toolwindows.h"
 
 #include <QMainWindow>
@@ -36,7 +37,8 @@ namespace shell {
 class Tframeform : public QMainWindow, public search::SearchHost {
     Q_OBJECT
 public:
-    explicit Tframeform(QWidget *parent = nullptr);
+    /// The frame and every window it opens keep their settings in \a store.
+    explicit Tframeform(const settings::SettingsStore &store = settings::SettingsStore(), QWidget *parent = nullptr);
     ~Tframeform() override;
 
     /// The search dialog, created after the frame.
@@ -124,6 +126,7 @@ private:
     std::array<QLabel *, 10> m_panels{};
     QMenu *m_PopupMenu1 = nullptr;
     QMenu *m_windowMenu = nullptr;
+    settings::SettingsStore m_store;
     QMap<QString, QToolButton *> m_buttons;
     QMap<QString, QAction *> m_actions;
     QMap<QString, QPointer<QWidget>> m_tools;

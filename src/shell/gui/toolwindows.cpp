@@ -2,6 +2,7 @@
 
 #include "net/gui/tftpsimple.h"
 #include "resexplorer/gui/tmainform.h"
+#include "settings/settingsstore.h"
 #include "shell/gui/tframeform.h"
 
 namespace shell {
@@ -9,7 +10,7 @@ namespace shell {
 QList<ToolWindowKind> toolWindowKinds()
 {
     QList<ToolWindowKind> kinds;
-    kinds.append({QStringLiteral("ToolBtnFtp"), QStringLiteral("TFtpsimple"), [](QWidget *owner) -> QWidget * {
+    kinds.append({QStringLiteral("ToolBtnFtp"), QStringLiteral("TFtpsimple"), [](QWidget *owner, const settings::SettingsStore &) -> QWidget * {
                       auto *window = new net::TFtpsimple(owner);
                       // "Voir" shows a local file in the program's own editor.
                       if (auto *frame = qobject_cast<Tframeform *>(owner))
@@ -17,7 +18,9 @@ QList<ToolWindowKind> toolWindowKinds()
                       return window;
                   }});
     kinds.append({QStringLiteral("ToolBtnRessource"), QStringLiteral("TMainform"),
-                  [](QWidget *owner) -> QWidget * { return new resexplorer::TMainForm(owner); }});
+                  [](QWidget *owner, const settings::SettingsStore &) -> QWidget * {
+                      return new resexplorer::TMainForm(owner);
+                  }});
     return kinds;
 }
 

@@ -7,6 +7,10 @@
 
 #include <functional>
 
+namespace settings {
+class SettingsStore;
+}
+
 class QWidget;
 
 namespace shell {
@@ -14,8 +18,9 @@ namespace shell {
 struct ToolWindowKind {
     QString buttonName; ///< objectName of the toolbar button ("ToolBtnFtp")
     QString className;  ///< class name the frame looks for among top-level windows ("TFtpsimple")
-    /// Creates the window owned by \a owner (a top-level window, deleted when closed).
-    std::function<QWidget *(QWidget *owner)> create;
+    /// Creates the window owned by \a owner (a top-level window, deleted when closed), which
+    /// keeps its settings in \a store.
+    std::function<QWidget *(QWidget *owner, const settings::SettingsStore &store)> create;
 };
 
 QList<ToolWindowKind> toolWindowKinds();
