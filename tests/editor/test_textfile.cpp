@@ -183,11 +183,6 @@ TEST(FileFilters, NamesFromTheCaption)
     EXPECT_TRUE(editor::isRichTextName(QStringLiteral("/tmp/x.RtF")));
     EXPECT_FALSE(editor::isRichTextName(QStringLiteral("/tmp/rtf")));
     EXPECT_FALSE(editor::isRichTextName(QStringLiteral("/tmp/x.rtf.txt")));
-    EXPECT_EQ(editor::qtNameFilters(QStringLiteral("Fichiers Liste (*.LST)|*.LST")),
-              QStringList{QStringLiteral("Fichiers Liste (*.LST)")});
-    EXPECT_EQ(editor::qtNameFilters(QStringLiteral("Textes|*.txt;*.asc|(*.pas)|*.pas")),
-              (QStringList{QStringLiteral("Textes (*.txt *.asc)"), QStringLiteral("(*.pas)")}));
-    EXPECT_TRUE(editor::qtNameFilters(QString()).isEmpty());
 }
 
 TEST(Colorref, TealIsStoredAs8421376)

@@ -1,6 +1,6 @@
 // The actions on the results list with their dialogs, offscreen: viewing (popup and
 // double-click), running, saving and loading a list, printing it whole or its selection.
-#include "editor/gui/framedialogs.h"
+#include "ui/saveprintdialogs.h"
 #include "editor/modaldialogs.h"
 #include "search/core/resultlist.h"
 #include "search/gui/resultlistactions.h"
@@ -54,7 +54,7 @@ protected:
         memo = new QPlainTextEdit(&window);
         memo->resize(600, 400);
         memo->setReadOnly(true);
-        dialogs = new editor::FrameDialogs(&window);
+        dialogs = new ui::SavePrintDialogs(&window);
         actions = new search::ResultListActions(memo, host, *dialogs, tree.root(), [this] { return searchText; }, &window);
         first = tree.write("a/first.pas", "x");
         second = tree.write("a/second.pas", "x");
@@ -82,7 +82,7 @@ protected:
     TempTree tree;
     QWidget window;
     QPlainTextEdit *memo = nullptr;
-    editor::FrameDialogs *dialogs = nullptr;
+    ui::SavePrintDialogs *dialogs = nullptr;
     search::ResultListActions *actions = nullptr;
     RecordingHost host;
     QString searchText;

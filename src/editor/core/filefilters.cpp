@@ -1,7 +1,5 @@
 #include "editor/core/filefilters.h"
 
-#include <QRegularExpression>
-
 namespace editor {
 
 QString extensionOf(const QString &path)
@@ -21,21 +19,6 @@ QString closeSaveFilter(const QString &caption)
 bool isRichTextName(const QString &fileName)
 {
     return extensionOf(fileName).compare(QStringLiteral(".rtf"), Qt::CaseInsensitive) == 0;
-}
-
-QStringList qtNameFilters(const QString &labelsAndPatterns)
-{
-    static const QRegularExpression endsInPatterns(QStringLiteral("\\([^()]*\\)$"));
-    QStringList filters;
-    const QStringList parts = labelsAndPatterns.split('|');
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString label = parts[i].trimmed();
-        if (endsInPatterns.match(label).hasMatch())
-            filters.append(label);
-        else
-            filters.append(label + QStringLiteral(" (") + parts[i + 1].split(';').join(' ') + ')');
-    }
-    return filters;
 }
 
 } // namespace editor

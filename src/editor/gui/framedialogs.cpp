@@ -1,47 +1,9 @@
 #include "editor/gui/framedialogs.h"
 
-#include "editor/core/filefilters.h"
 #include "editor/gui/fontcolourdialog.h"
-
-#include <QFileDialog>
-#include <QPrintDialog>
 
 namespace editor {
 
-FrameDialogs::FrameDialogs(QWidget *frame)
-    : QObject(frame), m_frame(frame), m_sauvefichier(new QFileDialog(frame)), m_FontDialog1(new FontColourDialog(frame))
-{
-    m_sauvefichier->setObjectName(QStringLiteral("sauvefichier"));
-    m_sauvefichier->setAcceptMode(QFileDialog::AcceptSave);
-    m_sauvefichier->setFileMode(QFileDialog::AnyFile);
-    m_sauvefichier->setOption(QFileDialog::DontConfirmOverwrite, false);
-}
-
-void FrameDialogs::setSaveFilter(const QString &labelsAndPatterns)
-{
-    const QStringList filters = qtNameFilters(labelsAndPatterns);
-    m_sauvefichier->setNameFilters(filters.isEmpty() ? QStringList{QStringLiteral("(*)")} : filters);
-}
-
-QString FrameDialogs::runSaveDialog()
-{
-    if (m_sauvefichier->exec() != QDialog::Accepted)
-        return QString();
-    return m_sauvefichier->selectedFiles().value(0);
-}
-
-FrameDialogs::PrintRange FrameDialogs::runPrintDialog(bool selection)
-{
-    m_printer.setPrintRange(QPrinter::AllPages);
-    QPrintDialog dialog(&m_printer, m_frame);
-    dialog.setObjectName(QStringLiteral("imprimdial"));
-    QPrintDialog::PrintDialogOptions options = QPrintDialog::PrintToFile | QPrintDialog::PrintShowPageSize;
-    if (selection)
-        options |= QPrintDialog::PrintSelection;
-    dialog.setOptions(options);
-    if (dialog.exec() != QDialog::Accepted)
-        return PrintRange::Cancelled;
-    return m_printer.printRange() == QPrinter::Selection ? PrintRange::Selection : PrintRange::All;
-}
+FrameDialogs::FrameDialogs(QWidget *frame) : ui::SavePrintDialogs(frame), m_FontDialog1(new FontColourDialog(frame)) {}
 
 } // namespace editor

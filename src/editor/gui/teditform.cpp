@@ -6,11 +6,11 @@
 #include "editor/gui/finddialog.h"
 #include "editor/gui/fontcolourdialog.h"
 #include "editor/gui/framedialogs.h"
-#include "editor/gui/textprinter.h"
 #include "settings/settingsstore.h"
 #include "ui/hintstyle.h"
 #include "ui/lettericon.h"
 #include "ui/messageboxes.h"
+#include "ui/textprinter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -490,7 +490,7 @@ void TEditForm::Imprimer1Click()
     const QStringList lines = range == FrameDialogs::PrintRange::Selection
         ? QStringList{QLatin1Char(' ') + cursor.selectedText()}
         : linesToPrint(*m_Memo1->document());
-    TextPrinter printer(m_dialogs.printer());
+    ui::TextPrinter printer(m_dialogs.printer());
     if (!printer.print(lines, m_Memo1->font()))
         ui::showFailure(this, printer.errorString());
 }

@@ -1,22 +1,11 @@
 // The save dialog of the picture export and conversion.
 #include "images/gui/savedialog.h"
 
+#include "ui/windowsfilter.h"
+
 #include <QFileDialog>
 
 namespace images {
-
-namespace {
-
-/// "description|pattern" as a Qt name filter, "description (pattern)".
-QString qtFilter(const QString &filter)
-{
-    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
-    if (bar < 0)
-        return filter;
-    return filter.left(bar) + QStringLiteral(" (") + filter.mid(bar + 1) + QLatin1Char(')');
-}
-
-} // namespace
 
 QString askSaveName(QWidget *parent, const SaveRequest &request)
 {
@@ -28,7 +17,7 @@ QString askSaveName(QWidget *parent, const SaveRequest &request)
     if (!request.folder.isEmpty())
         dialog.setDirectory(request.folder);
     if (!request.filter.isEmpty())
-        dialog.setNameFilter(qtFilter(request.filter));
+        ui::setWindowsFilter(dialog, request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.proposedName.isEmpty())
         dialog.selectFile(request.proposedName);

@@ -11,6 +11,7 @@
 #include "ui/filelist.h"
 #include "ui/folderlist.h"
 #include "ui/messageboxes.h"
+#include "ui/named.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -43,12 +44,7 @@ namespace {
 // The log is emptied when it would grow past this many characters.
 constexpr int LogLimit = 1000000;
 
-template <typename Widget>
-Widget *named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
+using ui::named;
 
 QToolButton *speedButton(QWidget *parent, const char *name, const QString &caption, const QString &hint)
 {

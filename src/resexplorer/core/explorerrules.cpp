@@ -2,7 +2,6 @@
 
 #include "resexplorer/core/resourcetype.h"
 
-#include <QRegularExpression>
 
 namespace resexplorer::explorer {
 
@@ -59,24 +58,6 @@ QString openFilter()
 QString saveFilter()
 {
     return QStringLiteral("Autres Ressources (*.*)|*.*|Bitmaps (*.BMP)|*.BMP|Icones (*.ICO)|*.ICO|Curseurr (*.CUR)|*.CUR");
-}
-
-QStringList qtNameFilters(const QString &filter)
-{
-    // Qt takes the patterns from the last parentheses of a label, separated by blanks.
-    static const QRegularExpression trailingGroup(QStringLiteral("\\(([^()]*)\\)$"));
-    QStringList filters;
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString &label = parts[i];
-        const QString patterns = parts[i + 1].split(QLatin1Char(';')).join(QLatin1Char(' '));
-        const auto group = trailingGroup.match(label);
-        if (group.hasMatch() && group.captured(1) == patterns)
-            filters.append(label);
-        else
-            filters.append(label + QStringLiteral(" (") + patterns + QLatin1Char(')'));
-    }
-    return filters;
 }
 
 QString windowCaption(const QString &path)

@@ -26,9 +26,6 @@ QString defaultSuffix(int filterIndex);
 
 QString openFilter();
 QString saveFilter();
-/// Qt name filters for "label|patterns|label|patterns...": each label as it is written,
-/// followed by its ';'-separated patterns in Qt's form unless it already ends in them.
-QStringList qtNameFilters(const QString &filter);
 
 QString windowCaption(const QString &path);
 QString listCaption(const QString &nodeText);

@@ -11,6 +11,8 @@
 #include "ui/filelist.h"
 #include "ui/folderlist.h"
 #include "ui/messageboxes.h"
+#include "ui/named.h"
+#include "ui/windowsfilter.h"
 
 #include <QActionGroup>
 #include <QDir>
@@ -33,15 +35,10 @@ namespace resexplorer {
 
 namespace {
 
+using ui::named;
+
 enum Page { ListViewPage = 0, ImageViewPage = 1, StringViewPage = 2, OtherViewPage = 3 };
 constexpr int kItemRole = Qt::UserRole + 1;
-
-template <typename W>
-W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QLabel *captionBar(const char *name, const QString &text, QWidget *parent)
 {
@@ -219,12 +216,12 @@ void TMainForm::buildDialogs()
     m_FileOpenDialog = named(new QFileDialog(this), "FileOpenDialog");
     m_FileOpenDialog->setOption(QFileDialog::DontUseNativeDialog);
     m_FileOpenDialog->setFileMode(QFileDialog::ExistingFile);
-    m_FileOpenDialog->setNameFilters(explorer::qtNameFilters(explorer::openFilter()));
+    ui::setWindowsFilter(*m_FileOpenDialog, explorer::openFilter());
     m_FileSaveDialog = named(new QFileDialog(this), "FileSaveDialog");
     m_FileSaveDialog->setOption(QFileDialog::DontUseNativeDialog);
     m_FileSaveDialog->setAcceptMode(QFileDialog::AcceptSave);
     m_FileSaveDialog->setFileMode(QFileDialog::AnyFile);
-    m_FileSaveDialog->setNameFilters(explorer::qtNameFilters(explorer::saveFilter()));
+    ui::setWindowsFilter(*m_FileSaveDialog, explorer::saveFilter());
 }
 
 void TMainForm::connectControls()

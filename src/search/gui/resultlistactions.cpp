@@ -1,12 +1,12 @@
 #include "search/gui/resultlistactions.h"
 
-#include "editor/core/filefilters.h"
-#include "editor/gui/framedialogs.h"
-#include "editor/gui/textprinter.h"
 #include "platform/shell.h"
 #include "search/core/resultlist.h"
 #include "search/gui/searchhost.h"
 #include "ui/messageboxes.h"
+#include "ui/saveprintdialogs.h"
+#include "ui/textprinter.h"
+#include "ui/windowsfilter.h"
 
 #include <QEvent>
 #include <QFileDialog>
@@ -22,7 +22,7 @@ const QString ListFilter = QStringLiteral("Fichiers Liste (*.LST)|*.LST");
 
 } // namespace
 
-ResultListActions::ResultListActions(QPlainTextEdit *Memo1, SearchHost &host, editor::FrameDialogs &dialogs,
+ResultListActions::ResultListActions(QPlainTextEdit *Memo1, SearchHost &host, ui::SavePrintDialogs &dialogs,
                                      const QString &startupDirectory, SearchText searchText, QObject *parent)
     : QObject(parent), m_Memo1(Memo1), m_host(host), m_dialogs(dialogs), m_startupDirectory(startupDirectory),
       m_searchText(std::move(searchText)), m_OpenDialog1(new QFileDialog(Memo1->window()))
@@ -98,7 +98,7 @@ void ResultListActions::ToolBtnOpenClick()
     m_host.setResultsVisible(true);
     m_OpenDialog1->setDirectory(m_startupDirectory);
     m_OpenDialog1->setWindowTitle(QStringLiteral("~Vorlane~ Ouvre liste recherche"));
-    m_OpenDialog1->setNameFilters(editor::qtNameFilters(ListFilter));
+    ui::setWindowsFilter(*m_OpenDialog1, ListFilter);
     if (m_OpenDialog1->exec() != QDialog::Accepted)
         return;
     const QString chosen = m_OpenDialog1->selectedFiles().value(0);
@@ -120,16 +120,16 @@ void ResultListActions::ToolBtnPrintClick()
         return;
     const QTextCursor cursor = m_Memo1->textCursor();
     const auto range = m_dialogs.runPrintDialog(cursor.hasSelection());
-    if (range == editor::FrameDialogs::PrintRange::Cancelled)
+    if (range == ui::SavePrintDialogs::PrintRange::Cancelled)
         return;
     QStringList printed;
-    if (range == editor::FrameDialogs::PrintRange::Selection) {
+    if (range == ui::SavePrintDialogs::PrintRange::Selection) {
         printed.append(QLatin1Char(' ') + cursor.selectedText());
     } else {
         for (const QString &line : list)
             printed.append(QLatin1Char(' ') + line);
     }
-    editor::TextPrinter printer(m_dialogs.printer());
+    ui::TextPrinter printer(m_dialogs.printer());
     if (!printer.print(printed, m_Memo1->font()))
         ui::showFailure(m_Memo1->window(), printer.errorString());
 }

@@ -13,8 +13,8 @@
 class QFileDialog;
 class QPlainTextEdit;
 
-namespace editor {
-class FrameDialogs;
+namespace ui {
+class SavePrintDialogs;
 }
 
 namespace search {
@@ -28,7 +28,7 @@ public:
 
     /// Acts on the list \a Memo1 of \a host, with the frame's \a dialogs; lists are saved and
     /// loaded from \a startupDirectory first; \a searchText gives the search dialog's string.
-    ResultListActions(QPlainTextEdit *Memo1, SearchHost &host, editor::FrameDialogs &dialogs,
+    ResultListActions(QPlainTextEdit *Memo1, SearchHost &host, ui::SavePrintDialogs &dialogs,
                       const QString &startupDirectory, SearchText searchText, QObject *parent = nullptr);
 
     /// The file the caret's line belongs to (where a selection begins): see fileOfLine().
@@ -56,7 +56,7 @@ private:
     QPlainTextEdit *m_Memo1;
     QObject *m_viewport = nullptr; ///< the list's viewport, watched for double-clicks
     SearchHost &m_host;
-    editor::FrameDialogs &m_dialogs;
+    ui::SavePrintDialogs &m_dialogs;
     QString m_startupDirectory;
     SearchText m_searchText;
     QFileDialog *m_OpenDialog1;

@@ -11,6 +11,7 @@
 #include "ui/filelist.h"
 #include "ui/folderlist.h"
 #include "ui/messageboxes.h"
+#include "ui/named.h"
 #include "ui/radiogroup.h"
 
 #include <QApplication>
@@ -34,6 +35,8 @@ namespace search {
 
 namespace {
 
+using ui::named;
+
 const QString PaleYellow = QStringLiteral("#FFFFC0");
 const QString DirectoryGone = QStringLiteral("Le répertoire n'existe plus\r (attention aux disques amovibles)!");
 constexpr int JpgItem = 3, GifItem = 4, BmpItem = 5, ExeItem = 6;
@@ -49,13 +52,6 @@ bool isImageItem(int item)
 bool isRoot(const QString &folder)
 {
     return folder.indexOf('/') == folder.size() - 1;
-}
-
-template <typename W>
-W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
 }
 
 } // namespace

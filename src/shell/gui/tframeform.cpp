@@ -10,6 +10,7 @@
 #include "ui/lettericon.h"
 #include "ui/messageboxes.h"
 #include "ui/networkdrivedialog.h"
+#include "ui/windowsfilter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,16 +46,6 @@ const QString SourceFileFilter = QStringLiteral(
 
 // Names of 255 characters or more are not opened when dropped.
 constexpr int DroppedNameLimit = 255;
-
-QString qtFilter(const QString &windowsFilter)
-{
-    QStringList entries;
-    const QStringList parts = windowsFilter.split('|');
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        entries.append(parts[i].trimmed());
-    return entries.join(QStringLiteral(";;"));
-}
-
 
 } // namespace
 
@@ -485,7 +476,9 @@ void Tframeform::ToolBtnpoliceClick()
 void Tframeform::Ouvrir1Click()
 {
     const QString start = m_choix ? m_choix->folder() : QDir::homePath();
-    const QString file = QFileDialog::getOpenFileName(this, QString(), start, qtFilter(SourceFileFilter));
+    const QString file = QFileDialog::getOpenFileName(this, QString(), start,
+                                                      ui::qtNameFilters(SourceFileFilter).join(QStringLiteral(";;")),
+                                                      nullptr, QFileDialog::Options(ui::windowsFilterOptions()));
     if (!file.isEmpty())
         openchild(file);
 }

@@ -9,7 +9,7 @@
 
 class QPrinter;
 
-namespace editor {
+namespace ui {
 
 class TextPrinter {
 public:
@@ -26,4 +26,4 @@ private:
     QString m_error;
 };
 
-} // namespace editor
+} // namespace ui

@@ -1,11 +1,11 @@
-#include "editor/gui/textprinter.h"
+#include "ui/textprinter.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
 
-namespace editor {
+namespace ui {
 
 bool TextPrinter::print(const QStringList &lines, const QFont &font)
 {
@@ -44,4 +44,4 @@ bool TextPrinter::print(const QStringList &lines, const QFont &font)
     return true;
 }
 
-} // namespace editor
+} // namespace ui
