@@ -4,20 +4,21 @@
 set -euo pipefail
 
 packages=(
-  # build
-  build-essential cmake ninja-build pkg-config
+  # build (ccache lets work trees share their compiled objects)
+  build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
-  qt6-multimedia-dev qt6-webengine-dev libqt6svg6
+  qt6-multimedia-dev qt6-webengine-dev
   libjpeg62-turbo-dev libcdio-dev libxcb1-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev
   # run
-  qt6-qpa-plugins qt6-gtk-platformtheme gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  qt6-qpa-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core fonts-liberation xdg-utils libglib2.0-bin
   # tests
-  xvfb xauth xdotool x11-utils xclip imagemagick gifsicle sox poppler-utils
-  python3 python3-pyftpdlib vsftpd unrtf
-  mingw-w64 clang libclang-rt-14-dev
-  ripgrep hyperfine
+  xvfb xauth xdotool imagemagick gifsicle poppler-utils unrtf
+  python3 python3-pyftpdlib vsftpd
+  mingw-w64
+  # benchmark
+  ripgrep
 )
 
 missing=()
