@@ -8,6 +8,7 @@
 #include "images/core/giffile.h"
 #include "images/core/gifsubimage.h"
 #include "images/core/imageerrors.h"
+#include "support/messageof.h"
 
 #include <gtest/gtest.h>
 
@@ -49,13 +50,10 @@ std::vector<int> pixels(const TGifFile &gif)
 template <typename E>
 QString messageOf(const QByteArray &bytes)
 {
-    try {
+    return testing_support::messageOf<E>([&bytes] {
         TGifFile gif;
         gif.loadFromBytes(bytes);
-    } catch (const E &e) {
-        return e.message();
-    }
-    return QStringLiteral("(no error)");
+    });
 }
 
 const QByteArray SimpleData = codes({{C, 3}, {1, 3}, {E, 3}});

@@ -2,6 +2,7 @@
 // opens one window, found again on the second click, and its "Voir" shows a local file in the
 // program's own editor.
 #include "net/gui/tftpsimple.h"
+#include "settings/settingsstore.h"
 #include "shell/gui/tframeform.h"
 #include "ui/filelist.h"
 #include "ui/folderlist.h"
@@ -40,7 +41,8 @@ QList<net::TFtpsimple *> ftpWindows()
 
 void FtpFrameTest::toolbarOpensOneWindow()
 {
-    auto frame = std::make_unique<shell::Tframeform>();
+    QTemporaryDir settingsFolder;
+    auto frame = std::make_unique<shell::Tframeform>(settings::SettingsStore(settingsFolder.filePath(QStringLiteral("user.reg"))));
     frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
     QToolButton *button = frame->toolButton(QStringLiteral("ToolBtnFtp"));

@@ -5,6 +5,7 @@
 #include "ftprecorder.h"
 #include "net/core/tstarftp.h"
 #include "testserver.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,17 +27,8 @@ QByteArray randomBytes(qsizetype size, quint32 seed)
     return QByteArray(reinterpret_cast<const char *>(words.constData()), size);
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using testing_support::readFile;
+using testing_support::writeFile;
 
 // One connection to the server under test, with everything it reports recorded.
 struct Session {

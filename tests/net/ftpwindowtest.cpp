@@ -12,6 +12,7 @@
 #include "testserver.h"
 #include "ui/filelist.h"
 #include "ui/folderlist.h"
+#include "support/files.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,17 +36,8 @@ using testing_support::answerNextModal;
 
 namespace {
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using testing_support::readFile;
+using testing_support::writeFile;
 
 QStringList texts(const QListWidget *list)
 {
@@ -131,6 +123,8 @@ private:
 
     QTemporaryDir m_root;
     QTemporaryDir m_local;
+    QTemporaryDir m_settingsFolder;
+    settings::SettingsStore m_store{m_settingsFolder.filePath(QStringLiteral("user.reg"))};
     TestServer m_server;
     QPointer<TFtpsimple> m_window;
 };
@@ -151,7 +145,7 @@ void FtpWindowTest::initTestCase()
 
 void FtpWindowTest::init()
 {
-    m_window = new TFtpsimple;
+    m_window = new TFtpsimple(m_store);
     m_window->show();
     showLocalFolder(m_local.path());
 }
@@ -429,7 +423,7 @@ void FtpWindowTest::savedConnectionReconnectsInANewWindow()
     connectWindow(m_window);
     QVERIFY(waitUntil([&] { return idleWithListing(); }));
     child<QToolButton>("SpeedButton4")->click();
-    const settings::SettingsStore store;
+    const settings::SettingsStore &store = m_store;
     QCOMPARE(store.read(settings::ftp::Server), QStringLiteral("127.0.0.1:%1").arg(m_server.port()));
     QVERIFY(store.read(settings::ftp::UserId) != QStringLiteral("alice"));
     QCOMPARE(net::unscrambleFromStore(store.read(settings::ftp::UserId)), QStringLiteral("alice"));
@@ -439,7 +433,7 @@ void FtpWindowTest::savedConnectionReconnectsInANewWindow()
     m_window->close();
     QVERIFY(waitUntil([&] { return m_window.isNull(); }));
 
-    m_window = new TFtpsimple;
+    m_window = new TFtpsimple(m_store);
     m_window->show();
     child<QToolButton>("SpeedButton3")->click();
     QVERIFY(waitUntil([&] { return idleWithListing(); }));

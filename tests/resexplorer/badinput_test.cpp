@@ -9,6 +9,7 @@
 #include "resexplorer/core/exeimage.h"
 #include "resexplorer/core/resourceitem.h"
 #include "resexplorer/core/resourcelist.h"
+#include "support/messageof.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -164,12 +165,7 @@ QByteArray multiplyingSection()
 
 QString messageOf(const std::function<void()> &action)
 {
-    try {
-        action();
-    } catch (const EExeError &error) {
-        return error.message();
-    }
-    return QStringLiteral("(no error)");
+    return testing_support::messageOf<EExeError>(action);
 }
 
 QString writeTemp(const QByteArray &bytes)

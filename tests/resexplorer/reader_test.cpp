@@ -8,6 +8,7 @@
 #include "resexplorer/core/resourceitem.h"
 #include "resexplorer/core/resourcelist.h"
 #include "resexplorer/core/resourcetype.h"
+#include "support/messageof.h"
 
 #include <QImage>
 #include <QRegularExpression>
@@ -28,12 +29,7 @@ namespace {
 
 QString messageOf(const std::function<void()> &action)
 {
-    try {
-        action();
-    } catch (const EExeError &error) {
-        return error.message();
-    }
-    return QStringLiteral("(no error)");
+    return testing_support::messageOf<EExeError>(action);
 }
 
 // Pixels that differ where either image is visible; -1 when the sizes differ.
