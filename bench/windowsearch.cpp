@@ -26,8 +26,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: vorlane-bench-window [--case] [--all] DIR STRING\n");
         return 2;
     }
-    shell::Tframeform frame;
-    auto *choix = new search::Tchoix(frame, &frame);
+    // The settings of a real run, so the window searches as the user's would.
+    const settings::SettingsStore store;
+    shell::Tframeform frame(store);
+    auto *choix = new search::Tchoix(frame, store, &frame);
     frame.setSearchDialog(choix);
     frame.show();
     if (!choix->setFolder(args[0])) {

@@ -30,7 +30,6 @@ public:
 
     /// Subkey names in the order the registry lists them (without regard to case).
     QStringList subkeyNames() const;
-    qsizetype subkeyCount() const { return qsizetype(m_subkeys.size()); }
     const RegistryKey *subkey(const QString &name) const;
     RegistryKey *subkey(const QString &name);
     /// The subkey \a name, created when missing; nullptr for a name no key may have.

@@ -1,6 +1,8 @@
 // vorlane-search: the program's search engine without a window. Writes the lines the results
 // list would hold (CR LF ended) to standard output and the summary to standard error.
+#include "platform/textcodec.h"
 #include "search/core/asciicase.h"
+#include "search/core/resultlist.h"
 #include "search/core/searchengine.h"
 
 #include <QCoreApplication>
@@ -12,20 +14,27 @@
 
 namespace {
 
+// Prints the header and the matching lines of each file found; nothing else of the walk.
 class PrintingSink : public search::SearchSink {
 public:
     PrintingSink() { std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16); }
-    void appendResult(const QString &line) override
+    void fileMatched(const QByteArray &path) override
+    {
+        print(search::FileSeparatorLine);
+        print(platform::decodePath(path));
+    }
+    void lineMatched(std::int64_t lineNumber, const QString &text) override
+    {
+        print(search::matchLine(lineNumber, text));
+    }
+
+private:
+    static void print(const QString &line)
     {
         const QByteArray bytes = line.toUtf8();
         std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
         std::fwrite("\r\n", 1, 2, stdout);
     }
-    void setStatus(int, const QString &) override {}
-    void setBusyCursor(int) override {}
-    void service() override {}
-    bool stopRequested() const override { return false; }
-    int statusBarWidth() const override { return 640; }
 };
 
 int usage(const char *problem)

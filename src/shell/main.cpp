@@ -2,6 +2,7 @@
 #include "platform/singleinstance.h"
 #include "search/gui/tchoix.h"
 #include "shell/gui/tcharge.h"
+#include "settings/settingsstore.h"
 #include "shell/gui/tframeform.h"
 
 #include <QApplication>
@@ -20,8 +21,9 @@ int main(int argc, char *argv[])
 
     QApplication::setApplicationName(QStringLiteral("vorlane"));
 
-    shell::Tframeform frame;
-    auto *choix = new search::Tchoix(frame, &frame);
+    const settings::SettingsStore store;
+    shell::Tframeform frame(store);
+    auto *choix = new search::Tchoix(frame, store, &frame);
     frame.setSearchDialog(choix);
 
     splash->hide();

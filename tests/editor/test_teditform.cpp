@@ -8,7 +8,7 @@
 #include "editor/gui/framedialogs.h"
 #include "editor/gui/teditform.h"
 #include "editor/modaldialogs.h"
-#include "platform/registrystore.h"
+#include "settings/settingsstore.h"
 
 #include <QAction>
 #include <QColorDialog>
@@ -64,11 +64,12 @@ private:
     editor::FrameDialogs *m_dialogs = nullptr;
     QString m_searchString;
     QTemporaryDir *m_dir = nullptr;
+    settings::SettingsStore m_store;
 };
 
 TEditForm *TestTEditForm::addChild()
 {
-    auto *child = new TEditForm(*m_dialogs, [this] { return m_searchString; });
+    auto *child = new TEditForm(*m_dialogs, m_store, [this] { return m_searchString; });
     QMdiSubWindow *window = m_area->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->showMaximized();
@@ -79,9 +80,9 @@ TEditForm *TestTEditForm::addChild()
 
 void TestTEditForm::init()
 {
-    // Each test starts from an empty settings store.
-    QFile::remove(platform::RegistryStore::userHivePath());
     m_dir = new QTemporaryDir;
+    // Each test starts from an empty settings store.
+    m_store = settings::SettingsStore(m_dir->filePath(QStringLiteral("settings/user.reg")));
     m_frame = new QMainWindow;
     m_frame->resize(800, 600);
     QMenuBar *bar = m_frame->menuBar();

@@ -9,8 +9,8 @@
 #include "images/core/jpegcodec.h"
 #include "images/gui/picturepreview.h"
 #include "images/gui/tgifimage.h"
-#include "platform/registrystore.h"
-#include "search/gui/searchhost.h"
+#include "settings/settingsstore.h"
+#include "support/quietsearchhost.h"
 #include "search/gui/tchoix.h"
 #include "ui/filelist.h"
 #include "ui/messageboxes.h"
@@ -40,29 +40,6 @@ using testing_support::MessageBoxWatcher;
 
 namespace {
 
-class QuietHost : public search::SearchHost {
-public:
-    void appendResult(const QString &) override {}
-    void setStatus(int, const QString &) override {}
-    void setBusyCursor(int) override {}
-    void service() override {}
-    bool stopRequested() const override { return false; }
-    int statusBarWidth() const override { return 600; }
-    void clearResults() override {}
-    void setResultsVisible(bool visible) override { m_visible = visible; }
-    bool resultsVisible() const override { return m_visible; }
-    void swapResults() override {}
-    void beginSearch() override {}
-    void flushSearchOutput() override {}
-    void endSearch() override {}
-    bool searchRunning() const override { return false; }
-    bool closing() const override { return false; }
-    void openChild(const QString &) override {}
-
-private:
-    bool m_visible = true;
-};
-
 enum Item { JpgItem = 3, GifItem = 4, BmpItem = 5, TxtItem = 1 };
 
 class PreviewTest : public testing::Test {
@@ -83,8 +60,8 @@ protected:
         broken.close();
 
         // Every test starts from an empty settings store.
-        QFile::remove(platform::RegistryStore::userHivePath());
-        choix = std::make_unique<search::Tchoix>(host);
+        choix = std::make_unique<search::Tchoix>(
+            host, settings::SettingsStore(settingsFolder.filePath(QStringLiteral("user.reg"))));
         choix->show();
         ASSERT_TRUE(choix->setFolder(folder.path()));
         preview = choix->findChild<PicturePreview *>();
@@ -133,7 +110,8 @@ protected:
     }
 
     QTemporaryDir folder;
-    QuietHost host;
+    testing_support::QuietSearchHost host;
+    QTemporaryDir settingsFolder;
     std::unique_ptr<search::Tchoix> choix;
     PicturePreview *preview = nullptr;
     TGifImage *gif = nullptr;

@@ -1,32 +1,50 @@
-// A search sink that records what the engine reports, for the engine tests.
+// A search sink that records what the engine tells, for the engine tests: the lines the
+// results list would hold, the events in order, and the progress last reported.
 #pragma once
 
+#include "platform/textcodec.h"
+#include "search/core/resultlist.h"
 #include "search/core/searchsink.h"
 
-#include <QMap>
 #include <QStringList>
 
 #include <functional>
 
 class RecordingSink : public search::SearchSink {
 public:
-    void appendResult(const QString &line) override { lines.append(line); }
-    void setStatus(int panel, const QString &text) override { panels[panel] = text; }
-    void setBusyCursor(int index) override { cursors.append(index); }
-    void service() override
+    void searchStarted(const search::SearchRequest &request) override { events.append("started " + request.text); }
+    void fileEntered(const QByteArray &path) override { events.append("entered " + platform::decodePath(path)); }
+    void fileMatched(const QByteArray &path) override
     {
-        ++services;
-        if (onService)
-            onService(*this);
+        events.append("matched " + platform::decodePath(path));
+        lines.append(search::FileSeparatorLine);
+        lines.append(platform::decodePath(path));
     }
-    bool stopRequested() const override { return stop; }
-    int statusBarWidth() const override { return width; }
+    void lineMatched(std::int64_t lineNumber, const QString &text) override
+    {
+        lines.append(search::matchLine(lineNumber, text));
+    }
+    void folderLeft() override { events.append("left"); }
+    bool shouldContinue(const search::SearchProgress &progress) override
+    {
+        ++asked;
+        last = progress;
+        if (stopWhen && stopWhen(*this))
+            stop = true;
+        return !stop;
+    }
+    void searchEnded(const search::SearchProgress &progress, search::SearchEnd how) override
+    {
+        last = progress;
+        end = how;
+        events.append("ended");
+    }
 
     QStringList lines;
-    QMap<int, QString> panels;
-    QList<int> cursors;
-    int services = 0;
+    QStringList events;
+    search::SearchProgress last;
+    search::SearchEnd end = search::SearchEnd::Failed;
+    int asked = 0;
     bool stop = false;
-    int width = 640;
-    std::function<void(RecordingSink &)> onService;
+    std::function<bool(const RecordingSink &)> stopWhen;
 };

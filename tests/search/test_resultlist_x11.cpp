@@ -3,7 +3,7 @@
 // F4 there selects the first occurrence of the search string.
 #include "editor/gui/editarea.h"
 #include "editor/gui/teditform.h"
-#include "platform/registrystore.h"
+#include "settings/settingsstore.h"
 #include "search/gui/tchoix.h"
 #include "shell/gui/tframeform.h"
 #include "support/messageboxwatcher.h"
@@ -33,14 +33,14 @@ bool xdotool(const QStringList &arguments)
 
 TEST(SearchToEditor, DoubleClickOpensTheFileAndF4FindsTheString)
 {
-    QFile::remove(platform::RegistryStore::userHivePath());
     TempTree tree;
+    const settings::SettingsStore store(tree.path("settings/user.reg"));
     tree.write("a.pas", "x\r\nfoo bar\r\n");
     const QString wanted = tree.write("c.pas", "y\r\nzz foo\r\nfoo twice\r\n");
     tree.write("b.pas", "nothing\r\n");
 
-    shell::Tframeform frame;
-    auto *choix = new search::Tchoix(frame, &frame);
+    shell::Tframeform frame(store);
+    auto *choix = new search::Tchoix(frame, store, &frame);
     frame.setSearchDialog(choix);
     frame.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));

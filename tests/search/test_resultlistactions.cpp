@@ -4,7 +4,7 @@
 #include "editor/modaldialogs.h"
 #include "search/core/resultlist.h"
 #include "search/gui/resultlistactions.h"
-#include "search/gui/searchhost.h"
+#include "support/quietsearchhost.h"
 #include "support/qtestmain.h"
 #include "support/qtprinters.h"
 #include "support/temptree.h"
@@ -22,29 +22,6 @@ using testing_support::chooseFile;
 using testing_support::TempTree;
 
 namespace {
-
-class RecordingHost : public search::SearchHost {
-public:
-    void appendResult(const QString &) override {}
-    void setStatus(int, const QString &) override {}
-    void setBusyCursor(int) override {}
-    void service() override {}
-    bool stopRequested() const override { return false; }
-    int statusBarWidth() const override { return 400; }
-    void clearResults() override {}
-    void setResultsVisible(bool visible) override { listShown = visible; }
-    bool resultsVisible() const override { return listShown; }
-    void swapResults() override { listShown = !listShown; }
-    void beginSearch() override {}
-    void flushSearchOutput() override {}
-    void endSearch() override {}
-    bool searchRunning() const override { return false; }
-    bool closing() const override { return false; }
-    void openChild(const QString &path) override { opened.append(path); }
-
-    bool listShown = false;
-    QStringList opened;
-};
 
 class ListActions : public testing::Test {
 protected:
@@ -84,7 +61,7 @@ protected:
     QPlainTextEdit *memo = nullptr;
     ui::SavePrintDialogs *dialogs = nullptr;
     search::ResultListActions *actions = nullptr;
-    RecordingHost host;
+    testing_support::QuietSearchHost host;
     QString searchText;
     QString first, second, third;
     QStringList lines;

@@ -102,10 +102,15 @@ TEST(SearchEngine, ResultLinesCountersAndSummary)
     EXPECT_EQ(totals.linesExamined, 3 + 2 + 1);
     EXPECT_EQ(SearchEngine::summaryText(totals),
               "Recherche terminée \r2 fichier(s) trouvé(s)\r3 fichier(s) examiné(s)\r6 Ligne(s)   examinée(s)");
-    EXPECT_EQ(sink.panels[search::PanelText], "HELLO");
-    EXPECT_EQ(sink.panels[search::PanelFound], "2");
-    EXPECT_EQ(sink.panels[search::PanelExamined], "3");
-    EXPECT_EQ(sink.panels[search::PanelFile], "  2 Fichiers trouvés !  ");
+    EXPECT_EQ(sink.events, QStringList({"started HELLO", "entered " + tree.path("one.pas"),
+                                        "matched " + tree.path("one.pas"), "entered " + tree.path("three.pas"),
+                                        "matched " + tree.path("three.pas"), "entered " + tree.path("two.pas"),
+                                        "left", "ended"}));
+    EXPECT_EQ(sink.end, search::SearchEnd::Completed);
+    EXPECT_EQ(sink.last.filesFound, 2);
+    EXPECT_EQ(sink.last.filesExamined, 3);
+    EXPECT_EQ(sink.last.linesExamined, 6);
+    EXPECT_EQ(sink.last.lineInFile, 2); // two.pas, read last
 }
 
 TEST(SearchEngine, FirstOccurrenceStopsTheFileAtItsFirstMatch)
@@ -157,7 +162,7 @@ TEST(SearchEngine, RootFolderGivesSingleSlashHeaders)
     SearchRequest r = request("", "zz-never-found-zz", "NOPE");
     const auto totals = engine.run(r);
     EXPECT_EQ(totals.filesFound, 0);
-    EXPECT_EQ(sink.panels[search::PanelFile], "/");
+    EXPECT_EQ(sink.end, search::SearchEnd::Completed);
 }
 
 TEST(SearchEngine, FifosLinksAndMissingFoldersAreSkipped)
@@ -188,6 +193,7 @@ TEST(SearchEngine, ReadErrorAbandonsTheSearch)
     RecordingSink sink;
     SearchEngine engine(sink);
     EXPECT_THROW(engine.run(request(tree.root(), "X")), search::SearchError);
+    EXPECT_EQ(sink.end, search::SearchEnd::Failed);
 }
 
 TEST(SearchEngine, StopRequestEndsTheWalkWithTheCountsReached)
@@ -196,19 +202,15 @@ TEST(SearchEngine, StopRequestEndsTheWalkWithTheCountsReached)
     for (int i = 0; i < 50; ++i)
         tree.write(QStringLiteral("d%1/f.pas").arg(i, 2, 10, QChar('0')), "hit\r\n");
     RecordingSink sink;
-    sink.onService = [](RecordingSink &s) {
-        if (s.lines.size() >= 6)
-            s.stop = true;
-    };
+    sink.stopWhen = [](const RecordingSink &s) { return s.lines.size() >= 6; };
     SearchEngine engine(sink);
-    engine.setServiceInterval(0);
     const auto totals = engine.run(request(tree.root(), "HIT", "PAS", WalkMode::WithSubfolders));
     EXPECT_EQ(totals.filesFound, 2);
     EXPECT_EQ(totals.filesExamined, 2);
-    EXPECT_GT(sink.services, 0);
-    EXPECT_FALSE(sink.cursors.isEmpty());
-    for (int cursor : sink.cursors)
-        EXPECT_TRUE(cursor >= 1 && cursor <= 10);
+    EXPECT_EQ(sink.end, search::SearchEnd::Stopped);
+    EXPECT_EQ(sink.last.filesFound, 2);
+    // d00 was walked whole; d01 and the start folder were left unfinished.
+    EXPECT_EQ(sink.events.count("left"), 1);
 }
 
 // Files and folders the user may not read are skipped; as root everything is readable, so the
@@ -245,26 +247,6 @@ TEST(SearchEngine, UnreadableFilesAndFoldersAreSkippedSilently)
     EXPECT_EQ(counts[0], 1);
     EXPECT_EQ(counts[1], 1);
     chmod(qPrintable(tree.path("locked")), 0755);
-}
-
-TEST(SearchEngine, DisplayShortening)
-{
-    EXPECT_EQ(SearchEngine::displayLimit(640), 28);
-    EXPECT_EQ(SearchEngine::displayLimit(300), -14);
-    struct Case {
-        QString text;
-        int limit;
-        QString shown;
-    };
-    const Case cases[] = {
-        {"short", 28, "short"},
-        {"0123456789", 10, "0123456789"},
-        // N = 12, L = 8, X = 4: first 4 characters, "~~", then from position 8.
-        {"abcdefghijkl", 8, "abcd~~hijkl"},
-        {"abcdefghijkl", -14, "~~"}, // a status bar narrower than 400 pixels shows only the mark
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(SearchEngine::shortenForDisplay(c.text, c.limit), c.shown) << qPrintable(c.text);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // The main frame and the search dialog together, offscreen: a search from the dialog to the
 // summary box, the histories, the extension rules, the file list, swap, drops and closing.
 #include "editor/gui/teditform.h"
-#include "platform/registrystore.h"
 #include "search/core/searchengine.h"
 #include "search/core/searchrequest.h"
 #include "search/gui/tchoix.h"
@@ -41,10 +40,8 @@ class FrameTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        // Every test starts from an empty settings store.
-        QFile::remove(platform::RegistryStore::userHivePath());
-        frame = std::make_unique<shell::Tframeform>();
-        choix = new search::Tchoix(*frame, frame.get());
+        frame = std::make_unique<shell::Tframeform>(store);
+        choix = new search::Tchoix(*frame, store, frame.get());
         frame->setSearchDialog(choix);
         frame->show();
         QCoreApplication::processEvents();
@@ -75,6 +72,9 @@ protected:
         return list;
     }
 
+    // Every test starts from an empty settings store of its own.
+    TempTree settingsFolder;
+    settings::SettingsStore store{settingsFolder.path("user.reg")};
     std::unique_ptr<shell::Tframeform> frame;
     search::Tchoix *choix = nullptr;
 };
@@ -343,8 +343,8 @@ protected:
     void restart()
     {
         frame.reset();
-        frame = std::make_unique<shell::Tframeform>();
-        choix = new search::Tchoix(*frame, frame.get());
+        frame = std::make_unique<shell::Tframeform>(store);
+        choix = new search::Tchoix(*frame, store, frame.get());
         frame->setSearchDialog(choix);
     }
 };
@@ -374,7 +374,6 @@ TEST_F(NextRun, FolderOptionsAndHistoryComeBack)
     EXPECT_EQ(items("histo_comm"), QStringList({"ALPHA", "BETA"}));
     EXPECT_TRUE(items("histo_comm2").isEmpty());
 
-    const settings::SettingsStore store;
     EXPECT_EQ(store.readString("historique recherche", "HISTO 0", ""), "ALPHA");
     EXPECT_EQ(store.readString("HISTORIQUE RECHERCHE", "Histo 1", ""), "BETA");
 
@@ -408,13 +407,12 @@ TEST_F(NextRun, PlacementIsAppliedOnlyWhenLeftIsLessThanRight)
     EXPECT_EQ(frame->resultsList()->font().pointSize(), 13);
     EXPECT_EQ(frame->resultsList()->font().family(), "DejaVu Sans");
 
-    settings::SettingsStore store;
     store.writeInteger("WINDOW", "PlaceNormPosL", 900);
     store.writeInteger("WINDOW", "PlaceNormPosR", 900);
     frame.reset();
     store.writeInteger("WINDOW", "PlaceNormPosL", 900);
     store.writeInteger("WINDOW", "PlaceNormPosR", 900);
-    frame = std::make_unique<shell::Tframeform>();
+    frame = std::make_unique<shell::Tframeform>(store);
     EXPECT_EQ(frame->geometry(), QRect(6, 4, 641, 480));
 }
 
@@ -426,8 +424,8 @@ TEST_F(NextRun, StoredFolderThatIsGoneFallsBackToTheCurrentDirectory)
     frame.reset();
     QDir(gone).removeRecursively();
     MessageBoxWatcher boxes;
-    frame = std::make_unique<shell::Tframeform>();
-    choix = new search::Tchoix(*frame, frame.get());
+    frame = std::make_unique<shell::Tframeform>(store);
+    choix = new search::Tchoix(*frame, store, frame.get());
     EXPECT_EQ(choix->folder(), QDir::currentPath());
     EXPECT_TRUE(boxes.texts.isEmpty());
 }

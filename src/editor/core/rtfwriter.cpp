@@ -1,6 +1,6 @@
 #include "editor/core/rtfwriter.h"
 
-#include <QBuffer>
+#include <QByteArray>
 #include <QIODevice>
 #include <QList>
 #include <QStringList>
@@ -109,14 +109,6 @@ void RtfWriter::write(const QTextDocument &document, QIODevice &out) const
     }
     text.append("}\r\n");
     out.write(text);
-}
-
-QByteArray RtfWriter::toRtf(const QTextDocument &document) const
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    write(document, buffer);
-    return buffer.data();
 }
 
 } // namespace editor

@@ -2,7 +2,6 @@
 // a text is saved under a .rtf name.
 #pragma once
 
-#include <QByteArray>
 #include <QColor>
 #include <QFont>
 
@@ -18,7 +17,6 @@ public:
     RtfWriter(const QFont &font, const QColor &ink);
 
     void write(const QTextDocument &document, QIODevice &out) const;
-    QByteArray toRtf(const QTextDocument &document) const;
 
 private:
     QString familyOf(const QTextCharFormat &format) const;

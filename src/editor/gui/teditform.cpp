@@ -55,8 +55,9 @@ QStringList linesToPrint(const QTextDocument &document)
 
 } // namespace
 
-TEditForm::TEditForm(FrameDialogs &dialogs, SearchText searchText, QWidget *parent)
-    : QWidget(parent), m_dialogs(dialogs), m_searchText(std::move(searchText))
+TEditForm::TEditForm(FrameDialogs &dialogs, const settings::SettingsStore &store, SearchText searchText,
+                     QWidget *parent)
+    : QWidget(parent), m_dialogs(dialogs), m_store(store), m_searchText(std::move(searchText))
 {
     setObjectName(QStringLiteral("EditForm"));
     setWindowTitle(QStringLiteral(" "));
@@ -262,7 +263,7 @@ void TEditForm::buildMenus()
 void TEditForm::readini()
 {
     namespace child = settings::child;
-    const settings::SettingsStore store;
+    const settings::SettingsStore &store = m_store;
     QFont font(store.read(child::FontName));
     font.setPointSize(qMax(1, store.read(child::FontSize)));
     m_Memo1->setFont(font);
@@ -279,7 +280,7 @@ void TEditForm::writeini()
     batch.write(child::FontSize, m_Memo1->font().pointSize());
     batch.write(child::FontName, m_Memo1->font().family());
     // A store that cannot be written keeps the colours and font of the window closed before.
-    settings::SettingsStore().apply(batch);
+    m_store.apply(batch);
 }
 
 QColor TEditForm::ink() const

@@ -7,6 +7,7 @@
 
 #include "editor/core/textfile.h"
 #include "editor/core/textsearch.h"
+#include "settings/settingsstore.h"
 
 #include <QMap>
 #include <QTextCharFormat>
@@ -36,8 +37,9 @@ public:
     /// Gives the search dialog's current search string; read at each use, never kept.
     using SearchText = std::function<QString()>;
 
-    /// An empty window with the stored colours and font, using the frame's \a dialogs.
-    TEditForm(FrameDialogs &dialogs, SearchText searchText, QWidget *parent = nullptr);
+    /// An empty window with the colours and font stored in \a store, using the frame's \a dialogs.
+    TEditForm(FrameDialogs &dialogs, const settings::SettingsStore &store, SearchText searchText,
+              QWidget *parent = nullptr);
     ~TEditForm() override;
 
     /// Loads the file \a path (a full path) as plain text, caret at the start, caption \a path,
@@ -111,6 +113,7 @@ private:
     QMdiArea *mdiArea() const;
 
     FrameDialogs &m_dialogs;
+    settings::SettingsStore m_store;
     SearchText m_searchText;
     TextFile m_file;
     QString m_error;

@@ -62,7 +62,6 @@ public:
         m_export.setReplaceConfirmation(std::move(confirm));
     }
 
-    TGifImage *gifImage() const { return m_gif; }
     /// The picture Image1 shows.
     const QImage &image1Picture() const { return m_image1Picture; }
     PictureKind kind() const;

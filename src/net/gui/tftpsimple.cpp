@@ -65,7 +65,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption)
 
 } // namespace
 
-TFtpsimple::TFtpsimple(QWidget *owner) : QWidget(owner)
+TFtpsimple::TFtpsimple(const settings::SettingsStore &store, QWidget *owner) : QWidget(owner), m_store(store)
 {
     setObjectName(QStringLiteral("Ftpsimple"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -369,7 +369,7 @@ void TFtpsimple::ConnectBtnClick()
 void TFtpsimple::SpeedButton3Click()
 {
     using namespace settings;
-    const settings::SettingsStore store;
+    const settings::SettingsStore &store = m_store;
     const QString server = store.read(ftp::Server);
     const ServerAddress address = splitServerText(server);
     m_Ftp1->SetFtpServer(address.host);
@@ -394,9 +394,8 @@ void TFtpsimple::HemisphereButton1Click()
     batch.write(ftp::UserId, net::scrambleForStore(m_Ftp1->UserName()));
     batch.write(ftp::Password, net::scrambleForStore(m_Ftp1->UserPassword()));
     batch.write(ftp::Account, m_Ftp1->UserAccount());
-    settings::SettingsStore store;
-    if (!store.apply(batch))
-        ui::showError(this, store.errorString());
+    if (!m_store.apply(batch))
+        ui::showError(this, m_store.errorString());
 }
 
 void TFtpsimple::Button11Click()

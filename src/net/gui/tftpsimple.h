@@ -6,6 +6,7 @@
 #pragma once
 
 #include "net/core/ftptypes.h"
+#include "settings/settingsstore.h"
 
 #include <QPoint>
 #include <QPointer>
@@ -40,8 +41,8 @@ public:
     static constexpr char LocalDragFormat[] = "application/x-vorlane-ftp-local";
     static constexpr char RemoteDragFormat[] = "application/x-vorlane-ftp-remote";
 
-    /// A top-level window owned by \a owner, freed when closed.
-    explicit TFtpsimple(QWidget *owner = nullptr);
+    /// A top-level window owned by \a owner, freed when closed, keeping its connection in \a store.
+    explicit TFtpsimple(const settings::SettingsStore &store, QWidget *owner = nullptr);
     ~TFtpsimple() override;
 
     TStarFtp *ftp() const { return m_Ftp1; }
@@ -140,6 +141,7 @@ private:
     QPlainTextEdit *m_Log = nullptr;
     QSplitter *m_Splitter1 = nullptr;
     TStarFtp *m_Ftp1 = nullptr;
+    settings::SettingsStore m_store;
 
     bool m_CloseRequested = false;
     // The one text all the window's input prompts show and give back.

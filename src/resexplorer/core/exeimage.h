@@ -28,8 +28,6 @@ public:
     const QString &path() const { return m_path; }
     /// The whole file.
     const ByteSpan &view() const { return m_view; }
-    /// File offset of the PE signature.
-    std::uint64_t peHeader() const { return m_peHeader; }
 
     /// The top-level list (one item per resource type). Locates the resource section on the
     /// first call; raises EExeError when the file has none.

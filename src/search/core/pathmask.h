@@ -11,7 +11,6 @@ class PathMask {
 public:
     explicit PathMask(const QString &mask);
     bool matches(const QByteArray &name) const;
-    bool matchesEverything() const { return m_all; }
 
 private:
     QByteArray m_pattern; ///< upper-cased

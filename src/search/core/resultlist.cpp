@@ -13,6 +13,11 @@
 
 namespace search {
 
+QString matchLine(std::int64_t lineNumber, const QString &text)
+{
+    return QString::number(lineNumber) + QStringLiteral(" : ") + text;
+}
+
 namespace {
 
 // No line longer than this can be a path the system would open.

@@ -7,10 +7,17 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+
 #include <functional>
 #include <optional>
 
 namespace search {
+
+/// The line before the path of each file found.
+inline const QString FileSeparatorLine = QStringLiteral("  ");
+/// The result line of a matching line: "12 : text".
+QString matchLine(std::int64_t lineNumber, const QString &text);
 
 /// The file \a line names, taken whole as a path: the path itself when it names an existing
 /// file, otherwise an absolute path whose names match existing ones without regard to case

@@ -49,22 +49,6 @@ bool containsIgnoringCase(const QByteArray &name, const QByteArray &upperCode)
 
 SearchEngine::SearchEngine(SearchSink &sink) : m_sink(sink) {}
 
-int SearchEngine::displayLimit(int statusBarWidth)
-{
-    return (statusBarWidth - 400) / 8 - 2;
-}
-
-QString SearchEngine::shortenForDisplay(const QString &text, int limit)
-{
-    const qsizetype n = text.size();
-    if (n <= limit)
-        return text;
-    const qsizetype x = n - limit;
-    const qsizetype keep = std::clamp<qsizetype>(n / 2 - x / 2, 0, n);
-    const qsizetype resume = std::clamp<qsizetype>(n / 2 + x / 2 - 1, 0, n);
-    return text.left(keep) + QStringLiteral("~~") + text.mid(resume);
-}
-
 QString SearchEngine::summaryText(const SearchTotals &totals)
 {
     return QStringLiteral("Recherche terminée \r") + QString::number(totals.filesFound)
@@ -74,43 +58,26 @@ QString SearchEngine::summaryText(const SearchTotals &totals)
         + QStringLiteral(" Ligne(s)   examinée(s)");
 }
 
-QString SearchEngine::foundText(std::int64_t filesFound)
-{
-    return QStringLiteral("  ") + QString::number(filesFound) + QStringLiteral(" Fichiers trouvés !  ");
-}
-
 SearchTotals SearchEngine::run(const SearchRequest &request)
 {
     m_request = request;
-    m_totals = {};
-    m_cursor = 1;
-    m_resultsAdded = false;
-    m_showFound = false;
-    m_lineInFile = 0;
-    m_currentFile.clear();
+    m_progress = {};
     m_depth = 0;
     m_allFiles = request.extension == AllFilesCode;
     m_extension = asciiUpper(request.extension.toUtf8());
     m_scanner = std::make_unique<FileScanner>(request.text.toUtf8(), request.caseSensitive,
                                               request.firstOccurrence);
-    m_displayLimit = displayLimit(m_sink.statusBarWidth());
-    m_sinceService.start();
-
-    m_sink.setStatus(PanelText, request.text);
-    m_sink.setStatus(PanelFile, request.folder.isEmpty() ? QStringLiteral("/") : request.folder);
+    m_sink.searchStarted(request);
     const PathMask mask(request.walkMode == WalkMode::FolderOnly
                             ? QStringLiteral("*.") + request.extension
                             : QStringLiteral("*.*"));
-    // Let the loop in once before the walk, so the status bar is painted at once.
-    m_sink.service();
-    m_sinceService.restart();
-    walk(platform::encodePath(request.folder), mask);
-    flushStatus();
+    const bool completed = walk(platform::encodePath(request.folder), mask);
     m_scanner.reset();
-    return m_totals;
+    m_sink.searchEnded(m_progress, completed ? SearchEnd::Completed : SearchEnd::Stopped);
+    return {m_progress.filesFound, m_progress.filesExamined, m_progress.linesExamined};
 }
 
-void SearchEngine::walk(const QByteArray &folder, const PathMask &mask)
+bool SearchEngine::walk(const QByteArray &folder, const PathMask &mask)
 {
     // Entry lists are reused per depth: deep trees do not allocate a list per folder.
     if (m_entryPool.size() <= m_depth)
@@ -133,42 +100,42 @@ void SearchEngine::walk(const QByteArray &folder, const PathMask &mask)
                 if (entry.kind == platform::DirEntry::Directory) {
                     if (!entry.name.startsWith('.')) {
                         ++m_depth;
-                        if (m_request.walkMode == WalkMode::FolderOnly)
-                            walk(path, mask);
-                        else
-                            walk(path, PathMask(QStringLiteral("*.*")));
+                        const bool goOn = m_request.walkMode == WalkMode::FolderOnly
+                            ? walk(path, mask)
+                            : walk(path, PathMask(QStringLiteral("*.*")));
                         --m_depth;
+                        if (!goOn)
+                            return false;
                     }
                 } else if (m_allFiles || containsIgnoringCase(entry.name, m_extension)) {
-                    m_currentFile = path;
-                    m_showFound = false;
+                    m_sink.fileEntered(path);
                     scanFile(path);
                 }
             }
             if (!afterEntry())
-                return;
+                return false;
         }
     }
-    if (m_resultsAdded)
-        m_showFound = true;
+    m_sink.folderLeft();
+    return true;
 }
 
 void SearchEngine::scanFile(const QByteArray &path)
 {
-    m_lineInFile = 0;
+    m_progress.lineInFile = 0;
     platform::RegularFile file;
     if (!file.open(path))
         return;
-    ++m_totals.filesExamined;
+    ++m_progress.filesExamined;
     m_matchPath = &path;
     m_fileMatched = false;
     const FileScanner::Result result = m_scanner->scan(file, *this);
     m_matchPath = nullptr;
-    m_totals.linesExamined += result.linesRead;
-    m_lineInFile = result.linesRead;
+    m_progress.linesExamined += result.linesRead;
+    m_progress.lineInFile = result.linesRead;
     if (result.outcome == FileScanner::Outcome::ReadError) {
         const int error = errno;
-        flushStatus();
+        m_sink.searchEnded(m_progress, SearchEnd::Failed);
         throw SearchError(QStringLiteral("Erreur de lecture du fichier %1 : %2")
                               .arg(platform::decodePath(path), QString::fromLocal8Bit(std::strerror(error))));
     }
@@ -178,10 +145,8 @@ void SearchEngine::matchedLine(std::int64_t lineNumber, const char *text, std::s
 {
     if (!m_fileMatched) {
         m_fileMatched = true;
-        ++m_totals.filesFound;
-        m_sink.appendResult(QStringLiteral("  "));
-        m_sink.appendResult(platform::decodePath(*m_matchPath));
-        m_resultsAdded = true;
+        ++m_progress.filesFound;
+        m_sink.fileMatched(*m_matchPath);
     }
     QString line;
     if (m_request.caseSensitive) {
@@ -196,43 +161,18 @@ void SearchEngine::matchedLine(std::int64_t lineNumber, const char *text, std::s
             --cut;
         line.truncate(cut);
     }
-    m_sink.appendResult(QString::number(lineNumber) + QStringLiteral(" : ") + line);
+    m_sink.lineMatched(lineNumber, line);
 }
 
 bool SearchEngine::checkpoint(std::int64_t linesRead)
 {
-    m_lineInFile = linesRead;
-    m_cursor = m_cursor % 10 + 1;
-    serviceIfDue();
-    return !m_sink.stopRequested();
+    m_progress.lineInFile = linesRead;
+    return m_sink.shouldContinue(m_progress);
 }
 
 bool SearchEngine::afterEntry()
 {
-    m_cursor = m_cursor % 10 + 1;
-    serviceIfDue();
-    return !m_sink.stopRequested();
-}
-
-void SearchEngine::serviceIfDue()
-{
-    if (m_sinceService.elapsed() < m_serviceInterval)
-        return;
-    flushStatus();
-    m_sink.setBusyCursor(m_cursor);
-    m_sink.service();
-    m_sinceService.restart();
-}
-
-void SearchEngine::flushStatus()
-{
-    m_sink.setStatus(PanelExamined, QString::number(m_totals.filesExamined));
-    m_sink.setStatus(PanelFound, QString::number(m_totals.filesFound));
-    m_sink.setStatus(PanelLine, QString::number(m_lineInFile));
-    if (m_showFound)
-        m_sink.setStatus(PanelFile, foundText(m_totals.filesFound));
-    else if (!m_currentFile.isEmpty())
-        m_sink.setStatus(PanelFile, shortenForDisplay(platform::decodePath(m_currentFile), m_displayLimit));
+    return m_sink.shouldContinue(m_progress);
 }
 
 } // namespace search

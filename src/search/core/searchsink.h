@@ -1,28 +1,52 @@
-// What the search engine reports to: the frame's results list and status bar in the program,
-// standard output in vorlane-search, a recorder in the tests.
+// What the search engine tells as it walks: the search begun, each file entered and matched,
+// each matching line, each folder left, the counters, and the end; and what it asks: whether
+// to go on. The window's presenter shows it, vorlane-search prints it, tests record it.
+//
+// The events of one file follow its fileEntered() without anything of another file between
+// them, so a walk run elsewhere can hand a file's results over as one unit.
 #pragma once
 
+#include "search/core/searchrequest.h"
+
+#include <QByteArray>
 #include <QString>
+
+#include <cstdint>
 
 namespace search {
 
-/// Panels of the search status bar that the engine fills.
-enum StatusPanel { PanelText = 1, PanelExamined = 3, PanelFound = 5, PanelLine = 7, PanelFile = 9 };
+/// How far a search has come.
+struct SearchProgress {
+    std::int64_t filesFound = 0;    ///< files with at least one matching line
+    std::int64_t filesExamined = 0; ///< files opened
+    std::int64_t linesExamined = 0; ///< lines read in the files finished, all together
+    std::int64_t lineInFile = 0;    ///< lines read so far in the file being read (or the last one)
+};
 
+enum class SearchEnd {
+    Completed, ///< every qualifying file was read
+    Stopped,   ///< shouldContinue() said no
+    Failed,    ///< a file failed while being read (the engine then throws SearchError)
+};
+
+/// Every event does nothing unless overridden: a sink takes only what it uses.
 class SearchSink {
 public:
     virtual ~SearchSink() = default;
-    /// One line of the results list.
-    virtual void appendResult(const QString &line) = 0;
-    virtual void setStatus(int panel, const QString &text) = 0;
-    /// Busy cursor 1 to 10.
-    virtual void setBusyCursor(int index) = 0;
-    /// Lets the rest of the program run for a moment (pending events).
-    virtual void service() = 0;
-    /// The stop request, seen after each entry and at each service.
-    virtual bool stopRequested() const = 0;
-    /// Width of the status bar in pixels, which sets how long a shown path may be.
-    virtual int statusBarWidth() const = 0;
+    /// The walk of \a request starts.
+    virtual void searchStarted(const SearchRequest &) {}
+    /// A file whose name qualifies is about to be read; \a path as the volume stores it.
+    virtual void fileEntered(const QByteArray &) {}
+    /// The file entered last holds the string; its matching lines follow.
+    virtual void fileMatched(const QByteArray &) {}
+    /// A matching line of that file: its number (from 1) and its text as shown.
+    virtual void lineMatched(std::int64_t, const QString &) {}
+    /// The walk of a folder and its subfolders is over.
+    virtual void folderLeft() {}
+    /// Asked after each folder entry and each block of a file; false stops the search.
+    virtual bool shouldContinue(const SearchProgress &) { return true; }
+    /// The search is over, with the counters it reached.
+    virtual void searchEnded(const SearchProgress &, SearchEnd) {}
 };
 
 } // namespace search

@@ -35,8 +35,6 @@ public:
     std::optional<QString> memoselectfile() const;
     /// The lines of the list.
     QStringList lines() const;
-    /// The dialog a list is loaded with.
-    QFileDialog *openDialog() const { return m_OpenDialog1; }
 
     // Handlers, named after the controls that run them.
     void ouvre_fichierClick();

@@ -3,7 +3,6 @@
 #include "images/gui/picturepreview.h"
 #include "platform/shell.h"
 #include "search/core/asciicase.h"
-#include "search/core/searchengine.h"
 #include "search/core/searchrequest.h"
 #include "search/gui/searchhost.h"
 #include "settings/settingsstore.h"
@@ -56,7 +55,8 @@ bool isRoot(const QString &folder)
 
 } // namespace
 
-Tchoix::Tchoix(SearchHost &host, QWidget *parent) : QDialog(parent), m_host(host)
+Tchoix::Tchoix(SearchHost &host, const settings::SettingsStore &store, QWidget *parent)
+    : QDialog(parent), m_host(host), m_store(store)
 {
     setObjectName(QStringLiteral("choix"));
     setWindowTitle(QStringLiteral("Configuration de la recherche"));
@@ -102,7 +102,7 @@ Tchoix::~Tchoix()
 void Tchoix::readini()
 {
     namespace keys = settings;
-    const settings::SettingsStore store;
+    const settings::SettingsStore &store = m_store;
     const QString drive = store.read(keys::chemin::Drive);
     const QString stored = store.read(keys::chemin::Folder);
     bool restored = false;
@@ -147,7 +147,7 @@ void Tchoix::writeini()
         if (!entry.isEmpty())
             batch.writeString(history, keys::history::key(written++), entry);
     }
-    settings::SettingsStore().apply(batch);
+    m_store.apply(batch);
 }
 
 void Tchoix::buildControls()
@@ -410,33 +410,8 @@ void Tchoix::OKBtnClick()
     hide();
     if (m_Edit2->text().isEmpty() && selectedExtensionItem() < 0)
         m_choix_ext->setItemIndex(0);
-    const SearchRequest request = currentRequest();
-
-    m_host.beginSearch();
-    SearchEngine engine(m_host);
-    SearchTotals totals;
-    try {
-        totals = engine.run(request);
-    } catch (const SearchError &error) {
-        m_host.flushSearchOutput();
-        m_host.setBusyCursor(0);
-        m_host.endSearch();
-        ui::showFailure(parentWidget(), error.message());
-        return;
-    }
-    m_host.flushSearchOutput();
-    m_host.setBusyCursor(0);
-    if (m_host.closing()) {
-        m_host.endSearch();
-        return;
-    }
-    QApplication::beep();
-    QApplication::beep();
-    ui::showInformation(parentWidget(), SearchEngine::summaryText(totals));
-    m_host.endSearch();
-
-    const QString shown = m_Edit1->text();
-    addFolderToHistory(shown);
+    if (m_host.runSearch(currentRequest()))
+        addFolderToHistory(m_Edit1->text());
 }
 
 void Tchoix::choix_extClick()

@@ -2,6 +2,8 @@
 // string) and how (walk mode, options) to search, with its histories; a small file browser too.
 #pragma once
 
+#include "settings/settingsstore.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -36,7 +38,8 @@ struct SearchRequest;
 class Tchoix : public QDialog {
     Q_OBJECT
 public:
-    explicit Tchoix(SearchHost &host, QWidget *parent = nullptr);
+    /// The dialog of \a host, keeping its folder, options and history in \a store.
+    Tchoix(SearchHost &host, const settings::SettingsStore &store, QWidget *parent = nullptr);
     ~Tchoix() override;
 
     /// The search string as typed (read live by the editor).
@@ -85,6 +88,7 @@ private:
     int selectedExtensionItem() const;
 
     SearchHost &m_host;
+    settings::SettingsStore m_store;
     int m_rememberedExtension = -1;
 
     ui::DriveBox *m_lecteur = nullptr;

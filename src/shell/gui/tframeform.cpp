@@ -4,8 +4,12 @@
 #include "editor/gui/framedialogs.h"
 #include "editor/gui/teditform.h"
 #include "search/gui/resultlistactions.h"
+#include "search/gui/searchpresenter.h"
 #include "search/gui/tchoix.h"
+#include "settings/settingsbatch.h"
+#include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
+#include "shell/core/windowplacement.h"
 #include "ui/hintstyle.h"
 #include "ui/lettericon.h"
 #include "ui/messageboxes.h"
@@ -13,7 +17,6 @@
 #include "ui/windowsfilter.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -91,34 +94,24 @@ Tframeform::~Tframeform()
 
 void Tframeform::readini()
 {
-    namespace window = settings::window;
-    const settings::SettingsStore &store = m_store;
-    const int left = store.read(window::PlaceNormPosL), top = store.read(window::PlaceNormPosT);
-    const int right = store.read(window::PlaceNormPosR), bottom = store.read(window::PlaceNormPosB);
-    m_showCommand = store.read(window::PlaceShowCmd);
-    QFont listFont(store.read(settings::fontmdi::Name));
-    listFont.setPointSize(std::max(1, store.read(settings::fontmdi::Size)));
+    const WindowPlacement placement = WindowPlacement::read(m_store);
+    m_startMaximized = placement.showCommand() == WindowPlacement::ShowMaximized;
+    QFont listFont(m_store.read(settings::fontmdi::Name));
+    listFont.setPointSize(std::max(1, m_store.read(settings::fontmdi::Size)));
     m_Memo1->setFont(listFont);
-    // A first start (all zeros) keeps the designed position.
-    if (left < right)
-        setGeometry(left, top, right - left, std::max(1, bottom - top));
+    // A first start keeps the designed position.
+    if (const auto normal = placement.normalGeometry())
+        setGeometry(*normal);
 }
 
 void Tframeform::writeini()
 {
-    namespace window = settings::window;
     const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    const auto show = isMaximized() ? WindowPlacement::ShowMaximized
+        : isMinimized()             ? WindowPlacement::ShowMinimized
+                                    : WindowPlacement::ShowNormal;
     settings::SettingsBatch batch;
-    batch.write(window::PlaceFlags, 0);
-    batch.write(window::PlaceShowCmd, isMaximized() ? ShowMaximized : isMinimized() ? ShowMinimized : ShowNormal);
-    batch.write(window::PlaceMinPosX, -1);
-    batch.write(window::PlaceMinPosY, -1);
-    batch.write(window::PlaceMaxPosX, -1);
-    batch.write(window::PlaceMaxPosY, -1);
-    batch.write(window::PlaceNormPosL, normal.left());
-    batch.write(window::PlaceNormPosT, normal.top());
-    batch.write(window::PlaceNormPosR, normal.left() + normal.width());
-    batch.write(window::PlaceNormPosB, normal.top() + normal.height());
+    WindowPlacement(show, normal).write(batch);
     batch.write(settings::fontmdi::Size, m_Memo1->font().pointSize());
     batch.write(settings::fontmdi::Name, m_Memo1->font().family());
     m_store.apply(batch);
@@ -179,6 +172,7 @@ void Tframeform::buildStatusBar()
     bold.setBold(true);
     m_Barre->setFont(bold);
     m_Barre->setStyleSheet(QStringLiteral("QLabel { color: blue; }"));
+    search::SearchDisplay display{this, m_Memo1, m_Barre, {}, m_actions.value(QStringLiteral("stop1"))};
     static constexpr int widths[10] = {35, 100, 35, 45, 30, 45, 35, 50, 35, 230};
     const QStringList labels = {QStringLiteral(" Mot : "), QString(), QStringLiteral("Lus :"), QString(),
                                 QStringLiteral("Ok :"), QString(), QStringLiteral("Ln : "), QString(),
@@ -195,10 +189,11 @@ void Tframeform::buildStatusBar()
         if (i % 2 == 1 || i == 0)
             panel->setAlignment(Qt::AlignCenter);
         m_Barre->addWidget(panel, i == 9 ? 1 : 0);
-        m_panels[static_cast<std::size_t>(i)] = panel;
+        display.panels[static_cast<std::size_t>(i)] = panel;
     }
     setStatusBar(m_Barre);
     m_Barre->hide();
+    m_search = new search::SearchPresenter(display, this);
 }
 
 QToolButton *Tframeform::addToolButton(const QString &name, const QIcon &icon, const QString &hint)
@@ -210,7 +205,6 @@ QToolButton *Tframeform::addToolButton(const QString &name, const QIcon &icon, c
     button->setIcon(icon);
     button->setIconSize(QSize(20, 20));
     button->setToolTip(ui::hintText(hint));
-    button->setProperty("hint", hint);
     m_Panel1->layout()->addWidget(button);
     m_buttons.insert(name, button);
     return button;
@@ -377,19 +371,9 @@ void Tframeform::connectTools()
 
 QWidget *Tframeform::openTool(const ToolWindowKind &kind)
 {
-    QWidget *window = nullptr;
-    for (QWidget *top : QApplication::topLevelWidgets()) {
-        QString className = QString::fromLatin1(top->metaObject()->className());
-        className = className.mid(className.lastIndexOf(':') + 1);
-        if (className.compare(kind.className, Qt::CaseInsensitive) == 0) {
-            window = top;
-            break;
-        }
-    }
-    if (!window) {
+    QWidget *window = findToolWindow(kind.className);
+    if (!window)
         window = kind.create(this, m_store);
-        m_tools.insert(kind.className, window);
-    }
     window->show();
     window->raise();
     window->activateWindow();
@@ -398,7 +382,7 @@ QWidget *Tframeform::openTool(const ToolWindowKind &kind)
 
 editor::TEditForm *Tframeform::addChild()
 {
-    auto *child = new editor::TEditForm(*m_dialogs, [this] { return m_choix ? m_choix->searchText() : QString(); });
+    auto *child = new editor::TEditForm(*m_dialogs, m_store, [this] { return m_choix ? m_choix->searchText() : QString(); });
     QMdiSubWindow *frame = m_mdi->addSubWindow(child);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     connect(child, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
@@ -511,43 +495,12 @@ void Tframeform::Reorganiserlesicones1Click()
 
 void Tframeform::stop1Click()
 {
-    m_stopRequest = true;
-}
-
-void Tframeform::appendResult(const QString &line)
-{
-    m_pendingLines.append(line);
-}
-
-void Tframeform::setStatus(int panel, const QString &text)
-{
-    if (panel < 0 || panel >= 10)
-        return;
-    const auto index = static_cast<std::size_t>(panel);
-    m_pendingPanels[index] = text;
-    m_panelDirty[index] = true;
-}
-
-void Tframeform::setBusyCursor(int index)
-{
-    platform::showScreenCursor(m_cursors, index);
-}
-
-void Tframeform::service()
-{
-    flushSearchOutput();
-    QCoreApplication::processEvents();
-}
-
-int Tframeform::statusBarWidth() const
-{
-    return m_Barre->width();
+    m_search->stop();
 }
 
 void Tframeform::clearResults()
 {
-    m_pendingLines.clear();
-    m_Memo1->clear();
+    m_search->clearResults();
 }
 
 void Tframeform::setResultsVisible(bool visible)
@@ -561,39 +514,14 @@ bool Tframeform::resultsVisible() const
     return !m_Memo1->isHidden();
 }
 
-void Tframeform::beginSearch()
+bool Tframeform::searchRunning() const
 {
-    m_searchRunning = true;
-    for (int i = 1; i < 10; i += 2)
-        m_panels[static_cast<std::size_t>(i)]->clear();
-    m_Barre->show();
-    m_stopRequest = false;
-    m_actions.value(QStringLiteral("stop1"))->setEnabled(true);
+    return m_search->running();
 }
 
-void Tframeform::flushSearchOutput()
+bool Tframeform::runSearch(const search::SearchRequest &request)
 {
-    if (!m_pendingLines.isEmpty()) {
-        m_Memo1->appendPlainText(m_pendingLines.join('\n'));
-        m_pendingLines.clear();
-    }
-    for (std::size_t i = 0; i < 10; ++i) {
-        if (m_panelDirty[i]) {
-            m_panels[i]->setText(m_pendingPanels[i]);
-            m_panelDirty[i] = false;
-        }
-    }
-}
-
-void Tframeform::endSearch()
-{
-    m_stopRequest = false;
-    m_actions.value(QStringLiteral("stop1"))->setEnabled(false);
-    m_Barre->hide();
-    m_searchRunning = false;
-    m_Memo1->setFocus();
-    if (m_closing)
-        QTimer::singleShot(0, this, &QWidget::close);
+    return m_search->run(request);
 }
 
 void Tframeform::showEvent(QShowEvent *event)
@@ -601,7 +529,7 @@ void Tframeform::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
-        if (m_showCommand == ShowMaximized)
+        if (m_startMaximized)
             QTimer::singleShot(0, this, &QWidget::showMaximized);
         QTimer::singleShot(0, this, &Tframeform::ToolBtnVorlaneClick);
     }
@@ -617,9 +545,7 @@ void Tframeform::changeEvent(QEvent *event)
 void Tframeform::closeEvent(QCloseEvent *event)
 {
     // A running search is asked to stop; the frame closes once it has unwound.
-    if (m_searchRunning) {
-        m_closing = true;
-        m_stopRequest = true;
+    if (m_search->deferClose()) {
         event->ignore();
         return;
     }

@@ -25,4 +25,8 @@ struct ToolWindowKind {
 
 QList<ToolWindowKind> toolWindowKinds();
 
+/// The open top-level window whose class is \a className (namespace left out, letter case
+/// ignored), or none: one window per tool.
+QWidget *findToolWindow(const QString &className);
+
 } // namespace shell
