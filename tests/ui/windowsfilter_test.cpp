@@ -39,7 +39,7 @@ QStringList listedNames(QFileDialog &dialog, const QString &folder)
     auto *model = dialog.findChild<QFileSystemModel *>();
     const QModelIndex parent = model->index(folder);
     QStringList names;
-    QTest::qWaitFor([&] { return !model->canFetchMore(parent) && model->rowCount(parent) > 0; }, 5000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !model->canFetchMore(parent) && model->rowCount(parent) > 0; }, 5000));
     QTest::qWait(100);
     for (int row = 0; row < model->rowCount(parent); ++row) {
         const QModelIndex index = model->index(row, 0, parent);

@@ -764,11 +764,11 @@ void TFtpsimple::startDrag(QWidget *source)
 {
     m_dragSource = nullptr;
     const bool local = source == m_FileListBox1->viewport();
-    auto *data = new QMimeData;
-    data->setData(QLatin1String(local ? LocalDragFormat : RemoteDragFormat),
+    auto *mime = new QMimeData;
+    mime->setData(QLatin1String(local ? LocalDragFormat : RemoteDragFormat),
                   local ? platform::encodePath(m_FileListBox1->currentFilePath()) : selectedRemoteName(m_ListBox2));
     auto *drag = new QDrag(source);
-    drag->setMimeData(data);
+    drag->setMimeData(mime);
     drag->exec(Qt::CopyAction);
 }
 
