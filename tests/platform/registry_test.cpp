@@ -390,9 +390,9 @@ TEST(RegistryStore, ConcurrentWritersLoseNothing)
     // least as many changes as the one before.
     RegistryStore reader(path, kRoot);
     auto changesIn = [](const RegistryKey &root) {
-        const RegistryKey *a = root.findKey("Writers\\A");
-        const RegistryKey *b = root.findKey("Writers\\B");
-        return (a ? a->valueCount() : 0) + (b ? b->valueCount() : 0);
+        const RegistryKey *keyA = root.findKey("Writers\\A");
+        const RegistryKey *keyB = root.findKey("Writers\\B");
+        return (keyA ? keyA->valueCount() : 0) + (keyB ? keyB->valueCount() : 0);
     };
     QElapsedTimer timer;
     timer.start();

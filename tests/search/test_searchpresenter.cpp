@@ -32,7 +32,9 @@ protected:
         column->addWidget(display.results);
         column->addWidget(display.statusBar);
         for (std::size_t i = 0; i < display.panels.size(); ++i) {
-            display.panels[i] = new QLabel(QStringLiteral("caption %1").arg(i), display.statusBar);
+            // Captions in the even panels, the search's texts in the odd ones.
+            display.panels[i] = new QLabel(i % 2 == 0 ? QStringLiteral("caption %1").arg(i) : QString(),
+                                           display.statusBar);
             display.statusBar->addWidget(display.panels[i]);
         }
         window.show();

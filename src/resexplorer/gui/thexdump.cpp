@@ -41,9 +41,9 @@ THexDump *THexDump::createHexDumpOn(QWidget *parent)
     return dump;
 }
 
-void THexDump::setData(const ByteBlock *data)
+void THexDump::setData(const ByteBlock *block)
 {
-    m_data = data;
+    m_data = block;
     viewport()->update();
 }
 

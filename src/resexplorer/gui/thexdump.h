@@ -27,7 +27,7 @@ public:
 
     /// The bytes to show (none: nothing is drawn); the caller keeps them alive. Set the block
     /// first, then its length.
-    void setData(const ByteBlock *data);
+    void setData(const ByteBlock *block);
     void setDataLength(std::uint64_t length);
     bool hasData() const { return m_data != nullptr; }
     std::uint64_t dataLength() const { return m_layout.dataLength(); }
