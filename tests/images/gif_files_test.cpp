@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"version87a", {"-size", "29x13", Plasma, "-colors", "4"}, {"--no-extensions"}},
         FileCase{"gifsicleInterlaced", {"-size", "61x47", Plasma, "-colors", "256"}, {"--interlace"}},
         FileCase{"gifsicleNoise", {"-size", "200x200", "xc:", "+noise", "Random", "-colors", "256"}, {"--careful"}}),
-    [](const testing::TestParamInfo<FileCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<FileCase> &test) { return std::string(test.param.name); });
 
 TEST(GifRealFile, VersionOfGifsicleWithoutExtensionsIs87a)
 {

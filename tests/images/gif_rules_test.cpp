@@ -251,7 +251,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"hugeImage", gifFile("89a", 65535, 65535, 2, imageBlock(65535, 65535, false, 2, SimpleData)),
                     QStringLiteral("error in TBigByteArray.create: Not enough contiguous memory available\r\n"
                                    " requested memory block: 4294836225 bytes")}),
-    [](const testing::TestParamInfo<FailureCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<FailureCase> &test) { return std::string(test.param.name); });
 
 TEST(GifDecoder, ManyLargeImagesAreRefusedBeforeMemoryRunsOut)
 {

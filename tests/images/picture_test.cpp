@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                     JpegCase{"progressive", {"-size", "120x80", "plasma:fractal", "-interlace", "JPEG"}},
                     JpegCase{"subsampled", {"-size", "17x9", "plasma:fractal", "-sampling-factor", "2x2"}},
                     JpegCase{"onepixel", {"-size", "1x1", "xc:orange"}}),
-    [](const testing::TestParamInfo<JpegCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<JpegCase> &test) { return std::string(test.param.name); });
 
 TEST(JpegWrite, BaselineQuality90ReadBackByImageMagick)
 {
@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BmpCase{"palette", {"-size", "13x29", "plasma:fractal", "-colors", "200", "-type", "Palette"},
                             "BMP3:"},
                     BmpCase{"version5", {"-size", "8x3", "plasma:fractal", "-type", "TrueColor"}, "BMP:"}),
-    [](const testing::TestParamInfo<BmpCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<BmpCase> &test) { return std::string(test.param.name); });
 
 TEST(ReducedCopy, BlankFirstRowAndColumnAroundTheStretchedPicture)
 {
