@@ -62,7 +62,7 @@ TEST_P(TextSearch, FindsWhereExpected)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TextSearch, testing::ValuesIn(Cases),
-                         [](const testing::TestParamInfo<Case> &info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<Case> &test) { return std::string(test.param.name); });
 
 TEST(TextSearchLimits, SearchesBeyondSixteenBits)
 {
