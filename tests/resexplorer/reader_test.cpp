@@ -99,8 +99,8 @@ protected:
 
 INSTANTIATE_TEST_SUITE_P(Pe, SampleFile,
                          testing::Values(&SamplePe::exe32, &SamplePe::exe64, &SamplePe::dll32),
-                         [](const auto &info) {
-                             return std::string(info.index == 0 ? "Pe32" : info.index == 1 ? "Pe32Plus" : "Dll");
+                         [](const auto &test) {
+                             return std::string(test.index == 0 ? "Pe32" : test.index == 1 ? "Pe32Plus" : "Dll");
                          });
 
 } // namespace
