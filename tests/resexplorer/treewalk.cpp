@@ -58,9 +58,9 @@ int visitList(TResourceList &list)
         ask([&] { item->typeLabel(); });
         ask([&] { item->displayOffset(); });
         ask([&] { item->dataSize(); });
-        bool list = false;
-        ask([&] { list = item->hasSubList(); });
-        if (list) {
+        bool hasList = false;
+        ask([&] { hasList = item->hasSubList(); });
+        if (hasList) {
             ask([&] { visited += visitList(item->subList()); });
             continue;
         }
