@@ -29,8 +29,9 @@ int windowsFilterOptions()
 
 void setWindowsFilter(QFileDialog &dialog, const QString &windowsFilter)
 {
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
     const QStringList filters = qtNameFilters(windowsFilter);
+    // Without a filter the dialog shows "(*)": every file.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, !filters.isEmpty());
     dialog.setNameFilters(filters.isEmpty() ? QStringList{QStringLiteral("(*)")} : filters);
 }
 

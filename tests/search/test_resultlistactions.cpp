@@ -5,6 +5,7 @@
 #include "search/core/resultlist.h"
 #include "search/gui/resultlistactions.h"
 #include "support/quietsearchhost.h"
+#include "support/shownfilters.h"
 #include "support/qtestmain.h"
 #include "support/qtprinters.h"
 #include "support/temptree.h"
@@ -120,7 +121,7 @@ TEST_F(ListActions, SaveProposesTheNameAndWritesTheList)
             return;
         }
         title = dialog->windowTitle();
-        filters = dialog->nameFilters();
+        filters = testing_support::shownFilters(dialog);
         proposed = QFileInfo(dialog->selectedFiles().value(0)).fileName();
         folder = dialog->directory().absolutePath();
         chooseFile(dialog, target);
