@@ -371,12 +371,12 @@ bool TStarFtp::controlLineTooLong()
     return true;
 }
 
-void TStarFtp::SendCommand(const QByteArray &text, FtpState nextState, bool isAbort)
+void TStarFtp::SendCommand(const QByteArray &text, FtpState nextState, bool isAbort, const QByteArray &logged)
 {
     const QByteArray line = text + "\r\n";
     if (!m_shutDown) {
         m_awaitedReplies.append(isAbort);
-        ReportInfo(infSent, line);
+        ReportInfo(infSent, logged.isNull() ? line : logged + "\r\n");
         sendComplete(line.constData(), int(line.size()), false);
     }
     if (nextState != Unchanged)
@@ -459,7 +459,9 @@ void TStarFtp::HandleReply(const QByteArray &line)
         } else if (digit == '3') {
             if (m_userPassword.isEmpty())
                 askFor(needPassword, m_userPassword);
-            SendCommand("PASS " + m_userPassword.toUtf8(), WaitPass);
+            // The log shows one star per character of the password, never the password.
+            SendCommand("PASS " + m_userPassword.toUtf8(), WaitPass, false,
+                        "PASS " + QByteArray(m_userPassword.toUcs4().size(), '*'));
         } else {
             loginRefused();
         }
@@ -535,6 +537,8 @@ void TStarFtp::HandleReply(const QByteArray &line)
             break;
         if (digit == '2') {
             finalTransferReply(true);
+        } else if (line.startsWith("450") || line.startsWith("550")) {
+            refusedListing();
         } else {
             closeDataSockets();
             FatalError(errUnexpectedReply);
@@ -691,6 +695,19 @@ void TStarFtp::abortAnswered()
         endDataSide();
     if (m_state == WaitRetr)
         m_state = Idle;
+}
+
+// A folder that can be entered but not listed (450, 550): the listing ends with its error and
+// no names; the connection stays as it was.
+void TStarFtp::refusedListing()
+{
+    closeDataSockets();
+    m_drainGuard.stop();
+    ReportError(errUnexpectedReply);
+    m_dataDone = true;
+    m_replyDone = true;
+    m_state = Idle;
+    PostReady();
 }
 
 void TStarFtp::refusedTransferReply()

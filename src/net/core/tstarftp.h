@@ -156,7 +156,10 @@ private:
     void closed();
     void ReadControl();
     void HandleReply(const QByteArray &line);
-    void SendCommand(const QByteArray &text, FtpState nextState, bool isAbort = false);
+    /// Sends \a text and waits in \a nextState. \a logged is what the log shows of the line
+    /// when it must not show all of it (a password).
+    void SendCommand(const QByteArray &text, FtpState nextState, bool isAbort = false,
+                     const QByteArray &logged = QByteArray());
     void abortAnswered();
     static bool isAbortReply(const QByteArray &line);
     /// The commands before LIST, RETR or STOR are out, their replies awaited.
@@ -166,6 +169,7 @@ private:
     void loginRefused();
     void finalTransferReply(bool guardData);
     void refusedTransferReply();
+    void refusedListing();
     QByteArray BuildPortArgument();
     /// Opens the data port with \a reader, \a finished and \a accepted as the data side's
     /// handlers, and announces it with PORT, waiting in \a nextState.
