@@ -40,9 +40,14 @@ bool DriveBox::setDrive(const QString &root)
 
 void DriveBox::refresh()
 {
+    setVolumes(platform::mountedVolumes());
+}
+
+void DriveBox::setVolumes(const QList<platform::Volume> &volumes)
+{
     const QString previous = m_volumes.isEmpty() ? QString() : drive();
     const QSignalBlocker quiet(this);
-    m_volumes = platform::mountedVolumes();
+    m_volumes = volumes;
     clear();
     for (const platform::Volume &volume : m_volumes)
         addItem(volume.root);

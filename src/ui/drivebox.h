@@ -18,6 +18,8 @@ public:
     bool setDrive(const QString &root);
     /// Reads the mount table again, keeping the selection where possible.
     void refresh();
+    /// Offers \a volumes (until the next refresh), keeping the selection where possible.
+    void setVolumes(const QList<platform::Volume> &volumes);
     /// Root of the volume that holds \a path.
     QString driveOf(const QString &path) const;
 

@@ -78,6 +78,33 @@ void FolderNavigator::fallBackToCurrentDirectory()
     setFolder(QDir::currentPath());
 }
 
+bool FolderNavigator::restore(const QString &drive, const QString &folder)
+{
+    bool restored = false;
+    if (m_drive) {
+        const QSignalBlocker quiet(m_drive);
+        restored = m_drive->setDrive(drive);
+    } else {
+        restored = true;
+    }
+    restored = restored && setFolder(folder);
+    if (!restored)
+        fallBackToCurrentDirectory();
+    return restored;
+}
+
+void FolderNavigator::refresh()
+{
+    if (m_drive)
+        m_drive->refresh();
+    if (!m_folders->refresh() || !QFileInfo(folder()).isDir()) {
+        fallBackToCurrentDirectory();
+        m_folders->refresh();
+    }
+    if (m_files)
+        m_files->refresh();
+}
+
 bool FolderNavigator::setDrive(const QString &drive)
 {
     if (!m_drive)
@@ -137,6 +164,7 @@ void FolderNavigator::rememberCurrentFolder()
     while (m_remembered.size() <= index)
         m_remembered.append(QString());
     m_remembered[index] = folder();
+    emit folderRemembered(index, folder());
 }
 
 } // namespace ui

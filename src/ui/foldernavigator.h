@@ -49,6 +49,12 @@ public:
     /// Shows the process's current directory: what a window does when the folder it stored is
     /// gone.
     void fallBackToCurrentDirectory();
+    /// Shows the stored \a drive and \a folder, without a drive change of its own; when either
+    /// is gone, falls back silently to the process's current directory (and gives false).
+    bool restore(const QString &drive, const QString &folder);
+    /// Reads the drives, the folder list and the file list again from the disk; when the folder
+    /// is gone (a removable disk taken out), falls back to the process's current directory.
+    void refresh();
     /// Shows \a drive at its root, or its remembered folder when the memory is on. False when
     /// no mounted volume holds \a drive.
     bool setDrive(const QString &drive);
@@ -73,6 +79,8 @@ signals:
     void driveChanged(const QString &root);
     /// The parent button could not change folder; \a message is ready to show.
     void failed(const QString &message);
+    /// With the memory on, \a folder was remembered for the drive at \a driveIndex.
+    void folderRemembered(int driveIndex, const QString &folder);
 
 private:
     void driveBoxChanged(const QString &root);

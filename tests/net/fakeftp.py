@@ -76,6 +76,7 @@ def session(conn):
     port_arg = None
     held = []
     users = 0
+    folder = '/'
     short = MODE == 'short'
     while True:
         raw = reader.readline()
@@ -100,7 +101,10 @@ def session(conn):
                 conn.sendall(b'xyz "/"\r\n')
                 continue
             conn.sendall(b'257 "/" is here\r\n')
-        elif verb in ('TYPE', 'CWD', 'MKD', 'RMD', 'DELE'):
+        elif verb == 'CWD':
+            folder = argument
+            conn.sendall(b'250 ok\r\n')
+        elif verb in ('TYPE', 'MKD', 'RMD', 'DELE'):
             conn.sendall(b'200 ok\r\n')
         elif verb == 'PORT':
             port_arg = argument
@@ -117,6 +121,10 @@ def session(conn):
                 conn.sendall(b'426 Transfer aborted\r\n')
             conn.sendall(b'226 ABOR ok\r\n')
         elif verb == 'LIST':
+            if MODE.startswith('refuselist') and folder == 'locked':
+                # A folder that can be entered but not listed.
+                conn.sendall(MODE[-3:].encode() + b' Permission denied.\r\n')
+                continue
             listing(conn, port_arg)
         elif verb == 'RETR':
             held += retrieve(conn, port_arg)

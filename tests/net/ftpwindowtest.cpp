@@ -108,6 +108,7 @@ private slots:
     void disconnects();
     void savedConnectionReconnectsInANewWindow();
     void refusedLogInLeavesTheWindowIdle();
+    void aFolderThatCannotBeListedKeepsTheConnection();
 
 private:
     template <typename T>
@@ -133,6 +134,7 @@ void FtpWindowTest::initTestCase()
 {
     QDir root(m_root.path());
     QVERIFY(root.mkpath(QStringLiteral("pub")));
+    QVERIFY(root.mkpath(QStringLiteral("locked")));
     QVERIFY(writeFile(m_root.filePath(QStringLiteral("pub/file.bin")), QByteArray(100000, 'f') + "end"));
     QByteArray big(32 * 1024 * 1024, Qt::Uninitialized);
     QRandomGenerator(5).fillRange(reinterpret_cast<quint32 *>(big.data()), big.size() / 4);
@@ -210,11 +212,14 @@ void FtpWindowTest::connectsWithTypedValuesAndLists()
     QVERIFY(child<QListWidget>("ListBox1")->count() == 0);
     connectWindow(m_window);
     QVERIFY(waitUntil([&] { return idleWithListing(); }));
-    QCOMPARE(texts(child<QListWidget>("ListBox1")), (QStringList{"..", "pub"}));
+    QCOMPARE(texts(child<QListWidget>("ListBox1")), (QStringList{"..", "locked", "pub"}));
     QCOMPARE(texts(child<QListWidget>("ListBox2")), QStringList{"top.txt"});
     const QString log = child<QPlainTextEdit>("Log")->toPlainText();
     QVERIFY(log.contains(QStringLiteral("USER alice")));
     QVERIFY(log.contains(QStringLiteral("230 Login successful.")));
+    // The password command shows a star per character of the password, never the password.
+    QVERIFY(log.contains(QStringLiteral("PASS ******\n")));
+    QVERIFY(!log.contains(QStringLiteral("secret")));
     QCOMPARE(m_window->ftp()->FtpPort(), quint16(m_server.port()));
 }
 
@@ -451,6 +456,32 @@ void FtpWindowTest::refusedLogInLeavesTheWindowIdle()
     QCOMPARE(boxes.texts, QStringList{"Acces refusé. Verifiez votre user ID et votre password."});
     QVERIFY(child<QPlainTextEdit>("Log")->toPlainText().contains(QStringLiteral("530")));
     QCOMPARE(child<QListWidget>("ListBox1")->count(), 0);
+}
+
+// The server lets the user into "locked" but refuses to list it (550): the error box says so,
+// the remote lists show only "..", and the same connection goes back up.
+void FtpWindowTest::aFolderThatCannotBeListedKeepsTheConnection()
+{
+    connectWindow(m_window);
+    QVERIFY(waitUntil([&] { return idleWithListing(); }));
+    auto *folders = child<QListWidget>("ListBox1");
+    testing_support::MessageBoxWatcher boxes;
+    selectRemote("ListBox1", QStringLiteral("locked"));
+    emit folders->itemDoubleClicked(folders->currentItem());
+    QVERIFY(waitUntil([&] { return !m_window->isBusy() && !boxes.texts.isEmpty(); }));
+    QCOMPARE(boxes.texts, QStringList{"Une reponse innatendue a été reçue par votre serveur de Mail. Assurez vous que "
+                                      "vous avez entré des parametres correctes pour votre port FTP ."});
+    QVERIFY(child<QPlainTextEdit>("Log")->toPlainText().contains(QStringLiteral("550")));
+    QCOMPARE(texts(folders), QStringList{".."});
+    QCOMPARE(child<QListWidget>("ListBox2")->count(), 0);
+    QVERIFY(m_window->ftp()->LinkOpen());
+
+    selectRemote("ListBox1", QStringLiteral(".."));
+    emit folders->itemDoubleClicked(folders->currentItem());
+    QVERIFY(waitUntil([&] { return !m_window->isBusy() && texts(folders).contains("pub"); }));
+    QVERIFY(texts(child<QListWidget>("ListBox2")).contains("top.txt"));
+    QCOMPARE(boxes.texts.size(), 1);
+    QVERIFY(!QGuiApplication::overrideCursor());
 }
 
 QTEST_MAIN(FtpWindowTest)

@@ -48,6 +48,9 @@ private slots:
     void misbehavingServers_data();
     void misbehavingServers();
     void multiLineGreetingSendsUserOnce();
+    void passwordIsLoggedAsStars();
+    void refusedListingKeepsTheConnection_data();
+    void refusedListingKeepsTheConnection();
 };
 
 void HostileFtpTest::networkFailures_data()
@@ -212,6 +215,76 @@ void HostileFtpTest::multiLineGreetingSendsUserOnce()
     QVERIFY2(recorder.waitFor(QStringLiteral("loggedIn")), qPrintable(recorder.transcript()));
     QCOMPARE(recorder.infoTexts(infSent).filter(QStringLiteral("USER")).size(), 1);
     QVERIFY(recorder.infoTexts(infReceived).join(QString()).contains(QStringLiteral("USER seen 1")));
+}
+
+void HostileFtpTest::passwordIsLoggedAsStars()
+{
+    TestServer server;
+    QVERIFY2(server.startFake(QStringLiteral("plain")), qPrintable(server.error()));
+    TStarFtp ftp;
+    FtpRecorder recorder(ftp);
+    ftp.SetFtpServer(QStringLiteral("127.0.0.1"));
+    ftp.SetFtpPort(server.port());
+    ftp.SetUserName(QStringLiteral("user"));
+    ftp.SetUserPassword(QStringLiteral("mot dé passe"));
+    ftp.Open();
+    QVERIFY2(recorder.waitFor(QStringLiteral("loggedIn")), qPrintable(recorder.transcript()));
+    const QStringList sent = recorder.infoTexts(infSent);
+    QCOMPARE(sent.filter(QStringLiteral("PASS")), QStringList{QStringLiteral("PASS ************\r\n")});
+    QVERIFY(sent.filter(QStringLiteral("passe")).isEmpty());
+}
+
+void HostileFtpTest::refusedListingKeepsTheConnection_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("450") << QStringLiteral("refuselist450");
+    QTest::newRow("550") << QStringLiteral("refuselist550");
+}
+
+// The folder "locked" can be entered but not listed: the listing ends with its error and no
+// names, and the same connection goes on to list another folder.
+void HostileFtpTest::refusedListingKeepsTheConnection()
+{
+    QFETCH(QString, mode);
+    TestServer server;
+    QVERIFY2(server.startFake(mode), qPrintable(server.error()));
+    TStarFtp ftp;
+    FtpRecorder recorder(ftp);
+    ftp.SetFtpServer(QStringLiteral("127.0.0.1"));
+    ftp.SetFtpPort(server.port());
+    ftp.SetUserName(QStringLiteral("user"));
+    ftp.SetUserPassword(QStringLiteral("password"));
+    auto recordLogIn = ftp.OnLoggedIn;
+    ftp.OnLoggedIn = [&](TStarFtp *sender) {
+        recordLogIn(sender);
+        sender->ChangeDirectory("locked");
+    };
+    auto recordChange = ftp.OnDirectoryChanged;
+    ftp.OnDirectoryChanged = [&](TStarFtp *sender) {
+        recordChange(sender);
+        sender->GetListing();
+    };
+    ftp.Open();
+    QVERIFY2(recorder.waitFor(QStringLiteral("listingDone")), qPrintable(recorder.transcript()));
+    QCOMPARE(recorder.errorCodes().size(), 1);
+    QCOMPARE(int(recorder.errorCodes().first()), int(errUnexpectedReply));
+    QVERIFY(containsInOrder(recorder.sequence, {QStringLiteral("error %1").arg(int(errUnexpectedReply)),
+                                                QStringLiteral("ready"), QStringLiteral("listingDone")}));
+    QVERIFY(!ftp.Success());
+    QVERIFY(ftp.FileNames().isEmpty());
+    QVERIFY(ftp.DirectoryNames().isEmpty());
+    QVERIFY(ftp.LinkOpen());
+    QVERIFY(!ftp.Busy());
+    QCOMPARE(ftp.State(), int(TStarFtp::Idle));
+    QCOMPARE(recorder.count(QStringLiteral("quit")), 0);
+
+    ftp.ChangeDirectory("..");
+    QVERIFY2(recorder.waitFor(QStringLiteral("listingDone"), 2), qPrintable(recorder.transcript()));
+    QCOMPARE(recorder.errorCodes().size(), 1);
+    QVERIFY(ftp.Success());
+    QCOMPARE(ftp.FileNames(), (QList<QByteArray>{"a.txt", "b c.txt"}));
+    ftp.Quit();
+    QVERIFY2(recorder.waitFor(QStringLiteral("quit")), qPrintable(recorder.transcript()));
 }
 
 QTEST_GUILESS_MAIN(HostileFtpTest)

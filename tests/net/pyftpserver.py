@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 # A throw-away pyftpdlib server for the network tests, on 127.0.0.1 and a free port, which it
-# prints as its first line. User "alice" (password "secret") may do everything in ROOT; the
-# anonymous user may read it. The server ends when its standard input closes, so it never
-# outlives the test that started it.
+# prints as its first line. User "alice" (password "secret") may do everything in ROOT, except
+# list a folder ROOT/locked when there is one (she may enter it); the anonymous user may read
+# ROOT. The server ends when its standard input closes, so it never outlives the test that
+# started it.
 import logging
 import os
 import sys
@@ -18,6 +19,9 @@ def main():
     logging.basicConfig(level=logging.ERROR)
     authorizer = DummyAuthorizer()
     authorizer.add_user('alice', 'secret', root, perm='elradfmwMT')
+    locked = os.path.join(root, 'locked')
+    if os.path.isdir(locked):
+        authorizer.override_perm('alice', locked, 'e', recursive=True)
     authorizer.add_anonymous(root)
     handler = FTPHandler
     handler.authorizer = authorizer

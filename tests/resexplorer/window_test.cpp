@@ -26,7 +26,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -76,43 +76,46 @@ protected:
         window = new TMainForm(nullptr, arguments);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-        tree = window->findChild<QTreeWidget *>("TreeView");
+        tree = window->findChild<QTreeView *>("TreeView");
         list = window->findChild<ResourceListView *>("ListView");
         notebook = window->findChild<QStackedWidget *>("Notebook");
         dump = window->findChild<THexDump *>("HexDump");
     }
     void TearDown() override { delete window.data(); }
 
-    QTreeWidgetItem *node(const QString &path)
+    QModelIndex node(const QString &path) const
     {
-        QTreeWidgetItem *found = nullptr;
+        QModelIndex found;
         for (const QString &name : path.split('/')) {
-            QTreeWidgetItem *parent = found;
-            found = nullptr;
-            const int count = parent ? parent->childCount() : tree->topLevelItemCount();
-            for (int i = 0; i < count && !found; ++i) {
-                QTreeWidgetItem *child = parent ? parent->child(i) : tree->topLevelItem(i);
-                if (child->text(0) == name)
+            const QModelIndex parent = found;
+            found = QModelIndex();
+            for (int i = 0; i < model()->rowCount(parent) && !found.isValid(); ++i) {
+                const QModelIndex child = model()->index(i, 0, parent);
+                if (child.data().toString() == name)
                     found = child;
             }
-            if (!found)
-                return nullptr;
+            if (!found.isValid())
+                return {};
         }
         return found;
     }
+    int childCount(const QString &path) const { return model()->rowCount(node(path)); }
+    bool expanded(const QString &path) const { return tree->isExpanded(node(path)); }
+    QIcon icon(const QString &path) const { return node(path).data(Qt::DecorationRole).value<QIcon>(); }
     void select(const QString &path)
     {
-        QTreeWidgetItem *n = node(path);
-        ASSERT_NE(n, nullptr) << path.toStdString();
-        tree->setCurrentItem(n);
+        const QModelIndex n = node(path);
+        ASSERT_TRUE(n.isValid()) << path.toStdString();
+        tree->setCurrentIndex(n);
     }
     QStringList topLevel() const
     {
         QStringList names;
-        for (int i = 0; i < tree->topLevelItemCount(); ++i)
-            names.append(tree->topLevelItem(i)->text(0));
+        for (int i = 0; i < model()->rowCount(); ++i)
+            names.append(model()->index(i, 0).data().toString());
         return names;
     }
+    QAbstractItemModel *model() const { return tree->model(); }
     QString page() const { return notebook->currentWidget()->objectName(); }
     QString caption() const { return window->findChild<QLabel *>("ListViewCaption")->text(); }
     QString status(int panel) const
@@ -122,7 +125,7 @@ protected:
     QAction *action(const char *name) const { return window->findChild<QAction *>(name); }
 
     QPointer<TMainForm> window;
-    QTreeWidget *tree = nullptr;
+    QTreeView *tree = nullptr;
     ResourceListView *list = nullptr;
     QStackedWidget *notebook = nullptr;
     THexDump *dump = nullptr;
@@ -134,7 +137,7 @@ protected:
 TEST_F(Explorer, StartedWithoutAnExistingFileOpensEmptyAndMaximised)
 {
     open({"vorlane", "/nonexistent/file.exe"});
-    EXPECT_EQ(tree->topLevelItemCount(), 0);
+    EXPECT_EQ(model()->rowCount(), 0);
     EXPECT_EQ(window->image(), nullptr);
     EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
     EXPECT_TRUE(window->testAttribute(Qt::WA_DeleteOnClose));
@@ -146,21 +149,22 @@ TEST_F(Explorer, StartedWithAnExecutableShowsItsTree)
     open({"vorlane", path});
     EXPECT_EQ(topLevel(), kTypes);
     EXPECT_EQ(window->windowTitle(), "Exploreur de Ressources  - " + path);
-    EXPECT_EQ(tree->currentItem(), tree->topLevelItem(0));
+    EXPECT_EQ(tree->currentIndex(), model()->index(0, 0));
     EXPECT_EQ(page(), "ListViewPage");
     EXPECT_EQ(list->rowCount(), 1);
     EXPECT_EQ(list->rowText(0, 0), "HELLO");
     EXPECT_EQ(caption(), " MYTYPE");
     EXPECT_EQ(status(0), " 1 objet(s)");
     // A group lists its images; a single image has no children.
-    EXPECT_EQ(node("Icon/1")->childCount(), 3);
-    EXPECT_EQ(node("Icon/2/32 X 32 16 Couleurs")->childCount(), 0);
-    EXPECT_EQ(node("Cursor/5/32 X 32 1 Bit(s)")->childCount(), 0);
+    EXPECT_EQ(childCount("Icon/1"), 3);
+    EXPECT_TRUE(node("Icon/2/32 X 32 16 Couleurs").isValid());
+    EXPECT_EQ(childCount("Icon/2/32 X 32 16 Couleurs"), 0);
+    EXPECT_EQ(childCount("Cursor/5/32 X 32 1 Bit(s)"), 0);
     // Lists show a folder, open while selected; leaves the picture of their type. Olive, the
     // strips' background, reads as transparent.
-    const QImage folder = node("Icon")->icon(0).pixmap(16).toImage();
-    const QImage open = node("Icon")->icon(0).pixmap(16, QIcon::Selected).toImage();
-    const QImage cursor = node("Cursor/5/32 X 32 1 Bit(s)")->icon(0).pixmap(16).toImage();
+    const QImage folder = icon("Icon").pixmap(16).toImage();
+    const QImage open = icon("Icon").pixmap(16, QIcon::Selected).toImage();
+    const QImage cursor = icon("Cursor/5/32 X 32 1 Bit(s)").pixmap(16).toImage();
     ASSERT_FALSE(folder.isNull());
     EXPECT_EQ(qAlpha(folder.pixel(0, 0)), 0);
     EXPECT_NE(folder, open);
@@ -290,7 +294,7 @@ TEST_F(Explorer, AFileWithoutResourcesReplacesThePreviousOneAndEmptiesTheViews)
         EXPECT_EQ(boxes.texts, QStringList({"Pas de resources dans ce fichier ."}));
     }
     EXPECT_EQ(window->image()->path(), samplePe().noResources);
-    EXPECT_EQ(tree->topLevelItemCount(), 0);
+    EXPECT_EQ(model()->rowCount(), 0);
     EXPECT_EQ(list->rowCount(), 0);
     EXPECT_FALSE(dump->hasData());
     EXPECT_EQ(dump->dataLength(), 0u);
@@ -300,18 +304,43 @@ TEST_F(Explorer, AFileWithoutResourcesReplacesThePreviousOneAndEmptiesTheViews)
 TEST_F(Explorer, TreeCommandsExpandAndCollapse)
 {
     open({"vorlane", samplePe().exe32});
-    QTreeWidgetItem *icons = node("Icon");
-    const QPoint at = tree->visualItemRect(icons).center();
+    const QPoint at = tree->visualRect(node("Icon")).center();
     QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, at);
-    EXPECT_TRUE(icons->isExpanded());
-    EXPECT_TRUE(node("Icon/1")->isExpanded());
+    EXPECT_TRUE(expanded("Icon"));
+    EXPECT_TRUE(expanded("Icon/1"));
     QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, at);
-    EXPECT_FALSE(icons->isExpanded());
-    EXPECT_FALSE(node("Icon/1")->isExpanded());
+    EXPECT_FALSE(expanded("Icon"));
+    EXPECT_FALSE(expanded("Icon/1"));
     action("Expansion1")->trigger();
-    EXPECT_TRUE(node("Cursor/5")->isExpanded());
+    EXPECT_TRUE(expanded("Cursor/5"));
     action("Reduire1")->trigger();
-    EXPECT_FALSE(node("Cursor")->isExpanded());
+    EXPECT_FALSE(expanded("Cursor"));
+}
+
+TEST_F(Explorer, TheRightButtonOnlyExpandsAndCollapses)
+{
+    open({"vorlane", samplePe().exe32});
+    select("String/1");
+    ASSERT_EQ(page(), "StringViewPage");
+    const QString shownCaption = caption();
+    const QString shownStatus = status(1);
+    for (const char *path : {"Icon", "Icon", "Cursor", "RCData"}) {
+        SCOPED_TRACE(path);
+        const bool before = expanded(path);
+        const QPoint at = tree->visualRect(node(path)).center();
+        QTest::mousePress(tree->viewport(), Qt::RightButton, {}, at);
+        QTest::mouseRelease(tree->viewport(), Qt::RightButton, {}, at);
+        EXPECT_NE(expanded(path), before);
+        EXPECT_EQ(tree->currentIndex(), node("String/1"));
+        EXPECT_EQ(tree->selectionModel()->selectedIndexes(), QModelIndexList({node("String/1")}));
+        EXPECT_EQ(page(), "StringViewPage");
+        EXPECT_EQ(caption(), shownCaption);
+        EXPECT_EQ(status(1), shownStatus);
+    }
+    // The left button still selects.
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(node("RCData")).center());
+    EXPECT_EQ(tree->currentIndex(), node("RCData"));
+    EXPECT_EQ(page(), "ListViewPage");
 }
 
 TEST_F(Explorer, ViewMenuSetsTheListStyleAndTheStatusBar)

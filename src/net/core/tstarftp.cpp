@@ -105,7 +105,7 @@ void TStarFtp::Open()
         SetFtpPort(21);
     m_inMultiLine = false;
     m_multiLineCode.clear();
-    m_state = 0;
+    m_state = WaitGreeting;
     OnConnect = [this](TStarSocket *) { connected(); };
     OnRead = [this](TStarSocket *) { ReadControl(); };
     OnClose = [this](TStarSocket *) { closed(); };
@@ -160,7 +160,7 @@ void TStarFtp::simpleCommand(int kind, const QByteArray &command, bool setsSucce
         return;
     if (setsSuccess)
         m_success = true;
-    SendCommand(command, kind == 8 ? 7 : 50);
+    SendCommand(command, kind == 8 ? WaitPwd : WaitCommand);
 }
 
 void TStarFtp::GetListing()
@@ -179,7 +179,7 @@ void TStarFtp::ChangeDirectory(const QByteArray &directory)
         return;
     m_success = true;
     m_initialDirectory = directory;
-    SendCommand("CWD " + directory, 50);
+    SendCommand("CWD " + directory, WaitCommand);
 }
 
 void TStarFtp::MakeDirectory(const QByteArray &name)
@@ -220,7 +220,7 @@ void TStarFtp::GetFile()
     m_fileOpen = true;
     m_dataDone = false;
     m_replyDone = false;
-    SendCommand(m_transferMode == BinaryTransfer ? "TYPE I" : "TYPE A", 20);
+    SendCommand(m_transferMode == BinaryTransfer ? "TYPE I" : "TYPE A", WaitDownloadType);
 }
 
 void TStarFtp::PutFile()
@@ -249,7 +249,7 @@ void TStarFtp::PutFile()
         return;
     }
     m_fileOpen = true;
-    SendCommand(m_transferMode == BinaryTransfer ? "TYPE I" : "TYPE A", 30);
+    SendCommand(m_transferMode == BinaryTransfer ? "TYPE I" : "TYPE A", WaitUploadType);
 }
 
 void TStarFtp::RenameFile(const QByteArray &oldName, const QByteArray &newName)
@@ -263,7 +263,7 @@ void TStarFtp::RenameFile(const QByteArray &oldName, const QByteArray &newName)
     m_pendingKind = 9;
     m_success = true;
     m_renameTarget = newName;
-    SendCommand("RNFR " + oldName, 40);
+    SendCommand("RNFR " + oldName, WaitRnfr);
 }
 
 void TStarFtp::Quit()
@@ -274,7 +274,7 @@ void TStarFtp::Quit()
     }
     if (!acceptRequest())
         return;
-    SendCommand("QUIT", 60);
+    SendCommand("QUIT", WaitQuit);
 }
 
 // The Telnet interrupt, the Telnet synch (its data mark sent urgent) and ABOR. Nothing follows
@@ -284,7 +284,7 @@ void TStarFtp::Quit()
 // answer an ABOR in its place. Without a transfer there is nothing to abort.
 void TStarFtp::Abort()
 {
-    const bool transferring = m_state == 12 || m_state == 22 || m_state == 32;
+    const bool transferring = m_state == WaitList || m_state == WaitRetr || m_state == WaitStor;
     if (m_abortRequested || !m_linkOpen || !m_busy || (!transferring && !preparingTransfer()))
         return;
     m_abortRequested = true;
@@ -299,7 +299,7 @@ void TStarFtp::Abort()
     sendComplete("\xFF\xF2", 2, true);
     if (!alive || m_shutDown || !m_linkOpen)
         return;
-    SendCommand("ABOR", -1, true);
+    SendCommand("ABOR", Unchanged, true);
 }
 
 // --- Control connection -----------------------------------------------------------------------
@@ -310,7 +310,7 @@ void TStarFtp::connected()
         CheckError();
         return;
     }
-    m_state = 0;
+    m_state = WaitGreeting;
     ReportInfo(infConnected, AddressText());
     m_linkOpen = true;
     m_partialLine.clear();
@@ -371,15 +371,15 @@ bool TStarFtp::controlLineTooLong()
     return true;
 }
 
-void TStarFtp::SendCommand(const QByteArray &text, int nextState, bool isAbort)
+void TStarFtp::SendCommand(const QByteArray &text, FtpState nextState, bool isAbort, const QByteArray &logged)
 {
     const QByteArray line = text + "\r\n";
     if (!m_shutDown) {
         m_awaitedReplies.append(isAbort);
-        ReportInfo(infSent, line);
+        ReportInfo(infSent, logged.isNull() ? line : logged + "\r\n");
         sendComplete(line.constData(), int(line.size()), false);
     }
-    if (nextState >= 0)
+    if (nextState != Unchanged)
         m_state = nextState;
 }
 
@@ -409,7 +409,7 @@ void TStarFtp::askFor(TFtpInfoNeeded need, QString &value)
 void TStarFtp::loginRefused()
 {
     ReportError(errLoginRefused);
-    SendCommand("QUIT", 60);
+    SendCommand("QUIT", WaitQuit);
 }
 
 void TStarFtp::HandleReply(const QByteArray &line)
@@ -438,132 +438,128 @@ void TStarFtp::HandleReply(const QByteArray &line)
 
     if (m_abortRequested && preparingTransfer()) {
         closeDataSockets();
-        m_state = 100;
+        m_state = Idle;
         PostReady();
         return;
     }
 
     switch (m_state) {
-    case 0:
+    case WaitGreeting:
         if (digit == '2') {
             if (m_userName.isEmpty())
                 askFor(needUserName, m_userName);
-            SendCommand("USER " + m_userName.toUtf8(), 1);
+            SendCommand("USER " + m_userName.toUtf8(), WaitUser);
         } else {
             FatalError(errNoGreeting);
         }
         break;
-    case 1:
+    case WaitUser:
         if (digit == '2') {
-            SendCommand("SYST", 5);
+            SendCommand("SYST", WaitSyst);
         } else if (digit == '3') {
             if (m_userPassword.isEmpty())
                 askFor(needPassword, m_userPassword);
-            SendCommand("PASS " + m_userPassword.toUtf8(), 2);
+            // The log shows one star per character of the password, never the password.
+            SendCommand("PASS " + m_userPassword.toUtf8(), WaitPass, false,
+                        "PASS " + QByteArray(m_userPassword.toUcs4().size(), '*'));
         } else {
             loginRefused();
         }
         break;
-    case 2:
+    case WaitPass:
         if (digit == '2') {
-            SendCommand("SYST", 5);
+            SendCommand("SYST", WaitSyst);
         } else if (digit == '3') {
             if (m_userAccount.isEmpty())
                 askFor(needAccount, m_userAccount);
-            SendCommand("ACCT " + m_userAccount.toUtf8(), 3);
+            SendCommand("ACCT " + m_userAccount.toUtf8(), WaitAcct);
         } else {
             loginRefused();
         }
         break;
-    case 3:
+    case WaitAcct:
         if (digit == '2')
-            SendCommand("SYST", 5);
+            SendCommand("SYST", WaitSyst);
         else
             loginRefused();
         break;
-    case 5:
+    case WaitSyst:
         m_pendingKind = 1;
         m_serverType = ServerTypeFromSyst(line);
         if (!m_initialDirectory.isEmpty()) {
-            SendCommand("CWD " + m_initialDirectory, 6);
+            SendCommand("CWD " + m_initialDirectory, WaitLoginCwd);
         } else {
             ReportInfo(infLoggedIn, QStringLiteral("Logged in"));
-            m_state = 100;
+            m_state = Idle;
             PostReady();
         }
         break;
-    case 6:
+    case WaitLoginCwd:
         if (digit != '2')
             ReportInfo(infRefused);
         ReportInfo(infLoggedIn, QStringLiteral("Logged in"));
-        m_state = 100;
+        m_state = Idle;
         PostReady();
         break;
-    case 7:
+    case WaitPwd:
         if (digit == '2') {
             const qsizetype first = line.indexOf('"');
             const qsizetype second = first < 0 ? -1 : line.indexOf('"', first + 1);
             m_initialDirectory = second < 0 ? QByteArray() : line.mid(first + 1, second - first - 1);
-            SendCommand("TYPE A", 8);
+            SendCommand("TYPE A", WaitListingType);
         } else {
             FatalError(errUnexpectedReply);
         }
         break;
-    case 8:
+    case WaitListingType:
         m_dataDone = false;
         m_replyDone = false;
         if (digit == '2') {
-            // The handlers are in place before the server knows the port: some servers connect
-            // as soon as PORT arrives, before they answer it.
-            m_dataSocket->OnRead = [this](TStarSocket *) { listingReader(); };
-            m_dataSocket->OnClose = [this](TStarSocket *) { listingFinished(); };
-            m_dataSocket->OnWrite = nullptr;
-            m_listenSocket->OnAccept = [this](TStarSocket *) { acceptHandler(); };
-            SendCommand("PORT " + BuildPortArgument(), 10);
+            sendPort([this](TStarSocket *) { listingReader(); }, [this](TStarSocket *) { listingFinished(); },
+                     [this](TStarSocket *) { acceptHandler(); }, WaitListingPort);
         } else {
             FatalError(errUnexpectedReply);
         }
         break;
-    case 10:
+    case WaitListingPort:
         if (digit == '2') {
             m_rawListing.clear();
             m_fileNames.clear();
             m_directoryNames.clear();
             m_parser = ListingParser();
-            SendCommand("LIST", 12);
+            SendCommand("LIST", WaitList);
         } else {
             FatalError(errUnexpectedReply);
         }
         break;
-    case 12:
+    case WaitList:
         if (digit == '1' || (transferAborted && m_abortRequested))
             break;
         if (digit == '2') {
             finalTransferReply(true);
+        } else if (line.startsWith("450") || line.startsWith("550")) {
+            refusedListing();
         } else {
             closeDataSockets();
             FatalError(errUnexpectedReply);
         }
         break;
-    case 20:
+    case WaitDownloadType:
         if (digit == '2') {
-            m_dataSocket->OnRead = [this](TStarSocket *) { fileReceiver(); };
-            m_dataSocket->OnClose = [this](TStarSocket *) { fileFinished(); };
-            m_dataSocket->OnWrite = nullptr;
-            m_listenSocket->OnAccept = [this](TStarSocket *) { acceptHandler(); };
-            SendCommand("PORT " + BuildPortArgument(), 21);
+            sendPort([this](TStarSocket *) { fileReceiver(); }, [this](TStarSocket *) { fileFinished(); },
+                     [this](TStarSocket *) { acceptHandler(); }, WaitDownloadPort);
         } else {
             FatalError(errUnexpectedReply);
         }
         break;
-    case 21:
+    case WaitDownloadPort:
         if (digit == '2') {
-            SendCommand("RETR " + m_remoteFile, 22);
+            SendCommand("RETR " + m_remoteFile, WaitRetr);
         } else {
             FatalError(errUnexpectedReply);
         }
         break;
-    case 22:
+    case WaitRetr:
         if (digit == '1') {
             const qsizetype open = line.indexOf('(');
             if (open >= 0) {
@@ -572,38 +568,35 @@ void TStarFtp::HandleReply(const QByteArray &line)
             }
         } else if (digit == '2') {
             finalTransferReply(true);
-            m_state = 100;
+            m_state = Idle;
         } else if (transferAborted && m_abortRequested) {
             // The server's next reply ends the aborted transfer.
         } else {
             refusedTransferReply();
             if (transferAborted)
-                m_state = 100;
+                m_state = Idle;
         }
         break;
-    case 30:
+    case WaitUploadType:
         m_dataDone = false;
         m_replyDone = false;
         if (digit == '2') {
-            m_dataSocket->OnRead = nullptr;
-            m_dataSocket->OnClose = [this](TStarSocket *) { fileFinished(); };
-            m_dataSocket->OnWrite = nullptr;
-            m_listenSocket->OnAccept = [this](TStarSocket *) { uploadAccepted(); };
             m_uploadConnected = false;
             m_uploadAnswered = false;
-            SendCommand("PORT " + BuildPortArgument(), 31);
+            sendPort(nullptr, [this](TStarSocket *) { fileFinished(); }, [this](TStarSocket *) { uploadAccepted(); },
+                     WaitUploadPort);
         } else {
             FatalError(errUnexpectedReply);
         }
         break;
-    case 31:
+    case WaitUploadPort:
         if (digit == '2') {
-            SendCommand("STOR " + m_remoteFile, 32);
+            SendCommand("STOR " + m_remoteFile, WaitStor);
         } else {
             FatalError(errUnexpectedReply);
         }
         break;
-    case 32:
+    case WaitStor:
         if (digit == '1') {
             m_uploadAnswered = true;
             startUploadWhenReady();
@@ -616,26 +609,26 @@ void TStarFtp::HandleReply(const QByteArray &line)
         else
             refusedTransferReply();
         break;
-    case 40:
+    case WaitRnfr:
         if (digit == '3') {
-            SendCommand("RNTO " + m_renameTarget, 41);
+            SendCommand("RNTO " + m_renameTarget, WaitRnto);
         } else {
             ReportInfo(infRefused);
             m_success = false;
-            m_state = 100;
+            m_state = Idle;
             PostReady();
         }
         break;
-    case 41:
-    case 50:
+    case WaitRnto:
+    case WaitCommand:
         if (digit != '2') {
             ReportInfo(infRefused);
             m_success = false;
         }
-        m_state = 100;
+        m_state = Idle;
         PostReady();
         break;
-    case 60:
+    case WaitQuit:
         if (digit != '2') {
             FatalError(errNone);
         } else if (SocketHandle() != -1) {
@@ -643,7 +636,7 @@ void TStarFtp::HandleReply(const QByteArray &line)
             Close();
             closed();
         }
-        m_state = 100;
+        m_state = Idle;
         break;
     default:
         break;
@@ -668,13 +661,13 @@ void TStarFtp::finalTransferReply(bool guardData)
 bool TStarFtp::preparingTransfer() const
 {
     switch (m_state) {
-    case 7:
-    case 8:
-    case 10:
-    case 20:
-    case 21:
-    case 30:
-    case 31:
+    case WaitPwd:
+    case WaitListingType:
+    case WaitListingPort:
+    case WaitDownloadType:
+    case WaitDownloadPort:
+    case WaitUploadType:
+    case WaitUploadPort:
         return true;
     default:
         return false;
@@ -692,7 +685,7 @@ bool TStarFtp::isAbortReply(const QByteArray &line)
 // anything else has already ended, or was not a transfer.
 void TStarFtp::abortAnswered()
 {
-    const bool transferRunning = m_state == 12 || m_state == 22 || m_state == 32;
+    const bool transferRunning = m_state == WaitList || m_state == WaitRetr || m_state == WaitStor;
     if (!m_busy || !transferRunning || m_replyDone)
         return;
     m_replyDone = true;
@@ -700,8 +693,21 @@ void TStarFtp::abortAnswered()
         PostReady();
     else
         endDataSide();
-    if (m_state == 22)
-        m_state = 100;
+    if (m_state == WaitRetr)
+        m_state = Idle;
+}
+
+// A folder that can be entered but not listed (450, 550): the listing ends with its error and
+// no names; the connection stays as it was.
+void TStarFtp::refusedListing()
+{
+    closeDataSockets();
+    m_drainGuard.stop();
+    ReportError(errUnexpectedReply);
+    m_dataDone = true;
+    m_replyDone = true;
+    m_state = Idle;
+    PostReady();
 }
 
 void TStarFtp::refusedTransferReply()
@@ -710,6 +716,18 @@ void TStarFtp::refusedTransferReply()
     ReportInfo(infRefused);
     m_success = false;
     PostReady();
+}
+
+// The handlers are in place before the server knows the port: some servers connect as soon as
+// PORT arrives, before they answer it.
+void TStarFtp::sendPort(TStarSocket::Event reader, TStarSocket::Event finished, TStarSocket::Event accepted,
+                        FtpState nextState)
+{
+    m_dataSocket->OnRead = std::move(reader);
+    m_dataSocket->OnClose = std::move(finished);
+    m_dataSocket->OnWrite = nullptr;
+    m_listenSocket->OnAccept = std::move(accepted);
+    SendCommand("PORT " + BuildPortArgument(), nextState);
 }
 
 QByteArray TStarFtp::BuildPortArgument()

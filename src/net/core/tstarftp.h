@@ -78,7 +78,35 @@ public:
     bool Busy() const { return m_busy; }
     bool LinkOpen() const { return m_linkOpen; }
     FtpError LastFtpError() const { return m_lastFtpError; }
+    /// What the component waits for: a value of FtpState.
     int State() const { return m_state; }
+
+    /// The states of the reply handler: the reply each one waits for. The numbers are those of
+    /// the protocol's description, grouped by tens per operation.
+    enum FtpState : int {
+        WaitGreeting = 0,
+        WaitUser = 1,
+        WaitPass = 2,
+        WaitAcct = 3,
+        WaitSyst = 5,
+        WaitLoginCwd = 6,
+        WaitPwd = 7,
+        WaitListingType = 8,
+        WaitListingPort = 10,
+        WaitList = 12,
+        WaitDownloadType = 20,
+        WaitDownloadPort = 21,
+        WaitRetr = 22,
+        WaitUploadType = 30,
+        WaitUploadPort = 31,
+        WaitStor = 32,
+        WaitRnfr = 40,
+        WaitRnto = 41,
+        WaitCommand = 50, ///< CWD, MKD, RMD or DELE
+        WaitQuit = 60,
+        Idle = 100,
+        Unchanged = -1, ///< for SendCommand: the state stays as it is (ABOR)
+    };
 
     InfoEvent OnFtpInfo;
     InfoNeededEvent OnFtpNeedInfo;
@@ -128,7 +156,10 @@ private:
     void closed();
     void ReadControl();
     void HandleReply(const QByteArray &line);
-    void SendCommand(const QByteArray &text, int nextState, bool isAbort = false);
+    /// Sends \a text and waits in \a nextState. \a logged is what the log shows of the line
+    /// when it must not show all of it (a password).
+    void SendCommand(const QByteArray &text, FtpState nextState, bool isAbort = false,
+                     const QByteArray &logged = QByteArray());
     void abortAnswered();
     static bool isAbortReply(const QByteArray &line);
     /// The commands before LIST, RETR or STOR are out, their replies awaited.
@@ -138,7 +169,12 @@ private:
     void loginRefused();
     void finalTransferReply(bool guardData);
     void refusedTransferReply();
+    void refusedListing();
     QByteArray BuildPortArgument();
+    /// Opens the data port with \a reader, \a finished and \a accepted as the data side's
+    /// handlers, and announces it with PORT, waiting in \a nextState.
+    void sendPort(TStarSocket::Event reader, TStarSocket::Event finished, TStarSocket::Event accepted,
+                  FtpState nextState);
     bool controlLineTooLong();
 
     // Data connections.
@@ -146,6 +182,11 @@ private:
     void acceptHandler();
     void listingReader();
     void listingFinished();
+    /// The data connection has closed: what is left is read, the data side ends. False when
+    /// the transfer had already ended (or the component went away) and nothing more is to do.
+    bool dataConnectionClosed();
+    /// The data side is over: \a done reported, and the operation ends when its reply is in too.
+    void dataSideDone();
     void fileReceiver();
     void fileFinished();
     void uploadAccepted();
@@ -202,7 +243,7 @@ private:
     bool m_dataDone = false;
     bool m_replyDone = false;
     std::array<char, 2049> m_transferBuffer {};
-    int m_state = 100;
+    FtpState m_state = Idle;
     bool m_shutDown = false;
     LineBuffer m_partialLine;
     LineBuffer m_partialListingLine;

@@ -95,21 +95,33 @@ void TStarFtp::listingReader()
     }
 }
 
-void TStarFtp::listingFinished()
+bool TStarFtp::dataConnectionClosed()
 {
     QPointer<TStarFtp> alive(this);
     if (TStarSocket::Event drain = m_dataSocket->OnRead)
         drain(m_dataSocket);
     if (!alive || !m_linkOpen || m_dataDone)
-        return;
+        return false;
     measure();
     closeDataSockets();
-    ReportInfo(infListingReady, QStringLiteral("Listing ready"));
+    return true;
+}
+
+void TStarFtp::dataSideDone()
+{
     ReportInfo(infTransferDone, QStringLiteral("Transfer done"));
     m_dataDone = true;
     m_drainGuard.stop();
     if (m_replyDone)
         PostReady();
+}
+
+void TStarFtp::listingFinished()
+{
+    if (!dataConnectionClosed())
+        return;
+    ReportInfo(infListingReady, QStringLiteral("Listing ready"));
+    dataSideDone();
 }
 
 void TStarFtp::fileReceiver()
@@ -138,23 +150,14 @@ void TStarFtp::fileReceiver()
 
 void TStarFtp::fileFinished()
 {
-    QPointer<TStarFtp> alive(this);
-    if (TStarSocket::Event drain = m_dataSocket->OnRead)
-        drain(m_dataSocket);
-    if (!alive || !m_linkOpen || m_dataDone)
+    if (!dataConnectionClosed())
         return;
-    measure();
-    closeDataSockets();
     if (m_fileOpen) {
         m_download.close();
         m_upload.close();
         m_fileOpen = false;
     }
-    ReportInfo(infTransferDone, QStringLiteral("Transfer done"));
-    m_dataDone = true;
-    m_drainGuard.stop();
-    if (m_replyDone)
-        PostReady();
+    dataSideDone();
 }
 
 // The data side ends now, whatever the server does with it: after the final reply of an aborted
@@ -255,10 +258,7 @@ void TStarFtp::uploader()
         m_fileOpen = false;
     }
     measure();
-    ReportInfo(infTransferDone, QStringLiteral("Transfer done"));
-    m_dataDone = true;
-    if (m_replyDone)
-        PostReady();
+    dataSideDone();
 }
 
 bool TStarFtp::uploadGoesOn(const QPointer<TStarFtp> &alive) const

@@ -10,6 +10,7 @@
 #include "ui/drivebox.h"
 #include "ui/filelist.h"
 #include "ui/folderlist.h"
+#include "ui/foldernavigator.h"
 #include "ui/messageboxes.h"
 #include "ui/named.h"
 
@@ -149,14 +150,20 @@ void TFtpsimple::buildControls()
     auto *local = named(new QWidget(panes), "Panel4");
     auto *localLayout = new QGridLayout(local);
     localLayout->setContentsMargins(0, 0, 0, 0);
-    m_DriveComboBox1 = named(new ui::DriveBox(local), "DriveComboBox1");
-    m_DirectoryListBox1 = named(new ui::FolderList(local), "DirectoryListBox1");
-    m_FileListBox1 = named(new ui::FileList(local), "FileListBox1");
+    ui::FolderNavigator::Names names;
+    names.drive = QStringLiteral("DriveComboBox1");
+    names.root.clear();
+    names.parent.clear();
+    names.folders = QStringLiteral("DirectoryListBox1");
+    names.files = QStringLiteral("FileListBox1");
+    m_localPane = new ui::FolderNavigator(local, names);
+    m_DirectoryListBox1 = m_localPane->folderList();
+    m_FileListBox1 = m_localPane->fileList();
     m_FileListBox1->setMultiSelect(false);
     m_SpeedButton1 = speedButton(local, "SpeedButton1", QStringLiteral("Envoi  "), QString());
     m_SpeedButton1->setIcon(s->standardIcon(QStyle::SP_ArrowRight));
     m_SpeedButton1->setAutoRaise(false);
-    localLayout->addWidget(m_DriveComboBox1, 0, 0);
+    localLayout->addWidget(m_localPane->driveBox(), 0, 0);
     localLayout->addWidget(m_SpeedButton1, 0, 1);
     localLayout->addWidget(m_DirectoryListBox1, 1, 0);
     localLayout->addWidget(m_FileListBox1, 1, 1);
@@ -224,10 +231,7 @@ void TFtpsimple::buildControls()
         view->viewport()->installEventFilter(this);
     }
 
-    const QString home = QDir::homePath();
-    m_DriveComboBox1->setDrive(m_DriveComboBox1->driveOf(home));
-    m_DirectoryListBox1->setDirectory(home);
-    m_FileListBox1->setDirectory(m_DirectoryListBox1->directory());
+    m_localPane->setFolder(QDir::homePath());
 }
 
 void TFtpsimple::setUpFtp()
@@ -278,8 +282,6 @@ void TFtpsimple::connectControls()
     connect(m_Button2, &QPushButton::clicked, this, &TFtpsimple::Button2Click);
     connect(m_Button3, &QPushButton::clicked, this, &TFtpsimple::Button3Click);
     connect(m_Button14, &QPushButton::clicked, this, &TFtpsimple::Button14Click);
-    connect(m_DriveComboBox1, &ui::DriveBox::driveChanged, m_DirectoryListBox1, &ui::FolderList::setDirectory);
-    connect(m_DirectoryListBox1, &ui::FolderList::directoryChanged, m_FileListBox1, &ui::FileList::setDirectory);
 }
 
 // --- Busy state and small helpers -------------------------------------------------------------

@@ -23,9 +23,9 @@ class QSplitter;
 class QToolButton;
 
 namespace ui {
-class DriveBox;
 class FileList;
 class FolderList;
+class FolderNavigator;
 }
 
 namespace net {
@@ -119,7 +119,8 @@ private:
     QLineEdit *m_Edituserid = nullptr;
     QLineEdit *m_EditPassWord = nullptr;
     QLineEdit *m_Editaccount = nullptr;
-    ui::DriveBox *m_DriveComboBox1 = nullptr;
+    // The local pane: "DriveComboBox1", "DirectoryListBox1" and "FileListBox1".
+    ui::FolderNavigator *m_localPane = nullptr;
     ui::FolderList *m_DirectoryListBox1 = nullptr;
     ui::FileList *m_FileListBox1 = nullptr;
     QToolButton *m_SpeedButton1 = nullptr;

@@ -1,26 +1,19 @@
 #include "resexplorer/gui/resourcelistview.h"
 
+#include "resexplorer/gui/resourcelistmodel.h"
 #include "resexplorer/gui/resourcepictures.h"
 
 #include <QEvent>
 #include <QHeaderView>
 #include <QListView>
-#include <QStandardItemModel>
 #include <QTreeView>
 
 namespace resexplorer {
 
-namespace {
-
-constexpr int kItemRole = Qt::UserRole + 1;
-
-} // namespace
-
 ResourceListView::ResourceListView(const ResourcePictures &pictures, QWidget *parent)
-    : QStackedWidget(parent), m_pictures(pictures), m_model(new QStandardItemModel(0, 3, this)),
+    : QStackedWidget(parent), m_pictures(pictures), m_model(new ResourceListModel(this)),
       m_iconView(new QListView(this)), m_detailView(new QTreeView(this))
 {
-    m_model->setHorizontalHeaderLabels({QStringLiteral("Nom"), QStringLiteral("Offset"), QStringLiteral("Taille")});
     for (QAbstractItemView *view : {static_cast<QAbstractItemView *>(m_iconView), static_cast<QAbstractItemView *>(m_detailView)}) {
         view->setModel(m_model);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -59,15 +52,13 @@ void ResourceListView::setViewStyle(Style style)
 
 void ResourceListView::clear()
 {
-    m_model->removeRows(0, m_model->rowCount());
+    m_model->clear();
 }
 
 void ResourceListView::addRow(TResourceItem *item, const QString &name, const QString &offset, const QString &size,
                               int picture)
 {
-    auto *first = new QStandardItem(m_pictures.icon(explorer::Picture(picture)), name);
-    first->setData(QVariant::fromValue(reinterpret_cast<quintptr>(item)), kItemRole);
-    m_model->appendRow({first, new QStandardItem(offset), new QStandardItem(size)});
+    m_model->append({item, name, offset, size, m_pictures.icon(explorer::Picture(picture))});
 }
 
 int ResourceListView::rowCount() const
@@ -77,7 +68,7 @@ int ResourceListView::rowCount() const
 
 QString ResourceListView::rowText(int row, int column) const
 {
-    return m_model->item(row, column) ? m_model->item(row, column)->text() : QString();
+    return m_model->text(row, column);
 }
 
 TResourceItem *ResourceListView::selectedItem() const
@@ -85,7 +76,7 @@ TResourceItem *ResourceListView::selectedItem() const
     const QModelIndexList rows = m_detailView->selectionModel()->selectedRows(0);
     if (rows.isEmpty())
         return nullptr;
-    return reinterpret_cast<TResourceItem *>(rows.first().data(kItemRole).value<quintptr>());
+    return m_model->item(rows.first().row());
 }
 
 bool ResourceListView::hasSelection() const

@@ -6,12 +6,12 @@
 #include <QStackedWidget>
 
 class QListView;
-class QStandardItemModel;
 class QTreeView;
 class QAbstractItemView;
 
 namespace resexplorer {
 
+class ResourceListModel;
 class ResourcePictures;
 class TResourceItem;
 
@@ -46,7 +46,7 @@ protected:
 
 private:
     const ResourcePictures &m_pictures;
-    QStandardItemModel *m_model;
+    ResourceListModel *m_model;
     QListView *m_iconView;
     QTreeView *m_detailView;
     Style m_style = Details;

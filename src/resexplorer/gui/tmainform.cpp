@@ -6,10 +6,12 @@
 #include "resexplorer/core/resourceitem.h"
 #include "resexplorer/core/resourcelist.h"
 #include "resexplorer/gui/resourcelistview.h"
+#include "resexplorer/gui/resourcetreemodel.h"
 #include "resexplorer/gui/thexdump.h"
 #include "ui/drivebox.h"
 #include "ui/filelist.h"
 #include "ui/folderlist.h"
+#include "ui/foldernavigator.h"
 #include "ui/messageboxes.h"
 #include "ui/named.h"
 #include "ui/windowsfilter.h"
@@ -28,7 +30,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace resexplorer {
@@ -38,7 +40,6 @@ namespace {
 using ui::named;
 
 enum Page { ListViewPage = 0, ImageViewPage = 1, StringViewPage = 2, OtherViewPage = 3 };
-constexpr int kItemRole = Qt::UserRole + 1;
 
 QLabel *captionBar(const char *name, const QString &text, QWidget *parent)
 {
@@ -48,11 +49,12 @@ QLabel *captionBar(const char *name, const QString &text, QWidget *parent)
     return bar;
 }
 
-void collapseAll(QTreeWidgetItem *node)
+void collapseAll(QTreeView *tree, const QModelIndex &node)
 {
-    for (int i = 0; i < node->childCount(); ++i)
-        collapseAll(node->child(i));
-    node->setExpanded(false);
+    const QAbstractItemModel *model = tree->model();
+    for (int i = 0; i < model->rowCount(node); ++i)
+        collapseAll(tree, model->index(i, 0, node));
+    tree->collapse(node);
 }
 
 } // namespace
@@ -88,27 +90,27 @@ void TMainForm::buildControls()
     auto *panel3 = named(new QWidget(filePane), "Panel3");
     auto *panel3Layout = new QHBoxLayout(panel3);
     panel3Layout->setContentsMargins(2, 2, 2, 2);
-    m_lecteur = named(new ui::DriveBox(panel3), "lecteur");
-    QFont driveFont = m_lecteur->font();
+    ui::FolderNavigator::Names names;
+    names.folders = QStringLiteral("repert_list");
+    m_navigator = new ui::FolderNavigator(this, names);
+    ui::DriveBox *drive = m_navigator->driveBox();
+    QFont driveFont = drive->font();
     driveFont.setBold(true);
-    m_lecteur->setFont(driveFont);
-    QPalette blue = m_lecteur->palette();
+    drive->setFont(driveFont);
+    QPalette blue = drive->palette();
     blue.setColor(QPalette::Text, Qt::blue);
     blue.setColor(QPalette::ButtonText, Qt::blue);
-    m_lecteur->setPalette(blue);
-    m_BtnRacine = named(new QToolButton(panel3), "BtnRacine");
-    m_BtnRacine->setText(QStringLiteral("/"));
-    m_BtnRacine->setToolTip(QStringLiteral("Racine"));
-    m_BtnPrecRep = named(new QToolButton(panel3), "BtnPrecRep");
-    m_BtnPrecRep->setText(QStringLiteral(".."));
-    m_BtnPrecRep->setToolTip(QStringLiteral("Répertoire parent"));
-    panel3Layout->addWidget(m_lecteur, 1);
-    panel3Layout->addWidget(m_BtnRacine);
-    panel3Layout->addWidget(m_BtnPrecRep);
+    drive->setPalette(blue);
+    m_navigator->rootButton()->setToolTip(QStringLiteral("Racine"));
+    m_navigator->parentButton()->setToolTip(QStringLiteral("Répertoire parent"));
+    panel3Layout->addWidget(drive, 1);
+    panel3Layout->addWidget(m_navigator->rootButton());
+    panel3Layout->addWidget(m_navigator->parentButton());
     panel3->setMaximumHeight(panel3->sizeHint().height());
-    m_repert_list = named(new ui::FolderList(filePane), "repert_list");
-    m_filtre_rep = named(new ui::FileList(filePane), "filtre_rep");
+    m_filtre_rep = m_navigator->fileList();
     m_filtre_rep->setMask(QStringLiteral("*.EXE;*.dll"));
+    filePane->addWidget(m_navigator->folderList());
+    filePane->addWidget(m_filtre_rep);
     filePane->setStretchFactor(0, 0);
     filePane->setStretchFactor(1, 1);
     filePane->setStretchFactor(2, 1);
@@ -120,7 +122,9 @@ void TMainForm::buildControls()
     treeLayout->setContentsMargins(0, 0, 0, 0);
     treeLayout->setSpacing(0);
     m_Panel1 = captionBar("Panel1", QStringLiteral(" Ressources"), treePanel);
-    m_TreeView = named(new QTreeWidget(treePanel), "TreeView");
+    m_TreeView = named(new QTreeView(treePanel), "TreeView");
+    m_treeModel = new ResourceTreeModel(m_pictures, m_TreeView);
+    m_TreeView->setModel(m_treeModel);
     m_TreeView->setHeaderHidden(true);
     m_TreeView->setIconSize(QSize(16, 16));
     m_TreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -226,12 +230,12 @@ void TMainForm::buildDialogs()
 
 void TMainForm::connectControls()
 {
-    connect(m_TreeView, &QTreeWidget::currentItemChanged, this, [this] { guarded([this] { TreeViewChange(); }); });
+    connect(m_TreeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { guarded([this] { TreeViewChange(); }); });
     connect(m_ListView, &ResourceListView::entered, this, [this] { ListViewEnter(); });
-    connect(m_BtnRacine, &QToolButton::clicked, this, [this] { BtnRacineClick(); });
-    connect(m_BtnPrecRep, &QToolButton::clicked, this, [this] { BtnPrecRepClick(); });
-    connect(m_lecteur, &ui::DriveBox::driveChanged, m_repert_list, &ui::FolderList::setDirectory);
-    connect(m_repert_list, &ui::FolderList::directoryChanged, m_filtre_rep, &ui::FileList::setDirectory);
+    connect(m_navigator, &ui::FolderNavigator::failed, this, [this](const QString &message) {
+        ui::showFailure(this, message);
+    });
     connect(m_filtre_rep, &QListWidget::itemDoubleClicked, this, [this] { guarded([this] { filtre_repDblClick(); }); });
     m_filtre_rep->installEventFilter(this);
 }
@@ -240,10 +244,7 @@ void TMainForm::FormCreate(const QStringList &arguments)
 {
     m_hexDump = THexDump::createHexDumpOn(m_Notebook->widget(OtherViewPage));
     m_hexDump->setObjectName(QStringLiteral("HexDump"));
-    const QString start = QDir::currentPath();
-    m_lecteur->setDrive(m_lecteur->driveOf(start));
-    m_repert_list->setDirectory(start);
-    m_filtre_rep->setDirectory(m_repert_list->directory());
+    m_navigator->setFolder(QDir::currentPath());
     showPage(ListViewPage);
     if (arguments.size() > 1 && QFileInfo(arguments.at(1)).isFile()) {
         show();
@@ -289,46 +290,21 @@ void TMainForm::releaseImage()
     m_ImageViewer->clear();
     m_StringViewer->clear();
     m_ListView->clear();
-    {
-        const QSignalBlocker quiet(m_TreeView);
-        m_TreeView->clear();
-    }
+    m_treeModel->clear();
     m_image.reset();
 }
 
 void TMainForm::fillWindow()
 {
     m_ListView->clear();
-    {
-        const QSignalBlocker quiet(m_TreeView);
-        m_TreeView->clearSelection();
-        m_TreeView->clear();
-    }
-    fillTree(nullptr, m_image->resources());
+    m_TreeView->clearSelection();
+    m_treeModel->clear();
+    m_treeModel->setResources(m_image->resources());
     setWindowTitle(explorer::windowCaption(m_image->path()));
     m_TreeView->setFocus();
-    if (QTreeWidgetItem *first = m_TreeView->topLevelItem(0))
-        m_TreeView->setCurrentItem(first);
-}
-
-void TMainForm::fillTree(QTreeWidgetItem *parent, TResourceList &list)
-{
-    for (TResourceItem *item : list.buildEntries()) {
-        auto *node = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_TreeView);
-        node->setText(0, item->displayName());
-        node->setData(0, kItemRole, QVariant::fromValue(reinterpret_cast<quintptr>(item)));
-        if (item->hasSubList()) {
-            node->setIcon(0, m_pictures.icon(explorer::ClosedFolder, explorer::OpenFolder));
-            fillTree(node, item->subList());
-        } else {
-            node->setIcon(0, m_pictures.icon(explorer::leafPicture(item->typeId())));
-        }
-    }
-}
-
-TResourceItem *TMainForm::itemOf(const QTreeWidgetItem *node)
-{
-    return node ? reinterpret_cast<TResourceItem *>(node->data(0, kItemRole).value<quintptr>()) : nullptr;
+    const QModelIndex first = m_treeModel->index(0, 0);
+    if (first.isValid())
+        m_TreeView->setCurrentIndex(first);
 }
 
 void TMainForm::showPage(int page)
@@ -338,14 +314,14 @@ void TMainForm::showPage(int page)
 
 void TMainForm::TreeViewChange()
 {
-    QTreeWidgetItem *node = m_TreeView->currentItem();
-    TResourceItem *item = itemOf(node);
+    const QModelIndex node = m_TreeView->currentIndex();
+    TResourceItem *item = m_treeModel->item(node);
     if (!m_TreeView->isVisible() || !item)
         return;
     if (item->hasSubList()) {
         fillListView(item->subList());
         showPage(ListViewPage);
-        m_ListViewCaption->setText(explorer::listCaption(node->text(0)));
+        m_ListViewCaption->setText(explorer::listCaption(node.data().toString()));
         m_statusPanels[0]->setText(explorer::objectCountStatus(m_ListView->rowCount()));
         m_statusPanels[1]->setText(explorer::listOffsetStatus(item->displayOffset()));
         return;
@@ -402,8 +378,8 @@ void TMainForm::FileOpen()
 
 void TMainForm::SaveResource()
 {
-    QTreeWidgetItem *node = m_TreeView->currentItem();
-    TResourceItem *item = itemOf(node);
+    const QModelIndex node = m_TreeView->currentIndex();
+    TResourceItem *item = m_treeModel->item(node);
     if (!item || item->hasSubList()) {
         item = m_ListView->selectedItem();
         if (item && item->hasSubList())
@@ -416,7 +392,7 @@ void TMainForm::SaveResource()
     const int filter = explorer::saveFilterIndex(item->typeId());
     m_FileSaveDialog->selectNameFilter(m_FileSaveDialog->nameFilters().value(filter - 1));
     m_FileSaveDialog->setDefaultSuffix(explorer::defaultSuffix(filter));
-    m_FileSaveDialog->selectFile(node ? node->text(0) : QString());
+    m_FileSaveDialog->selectFile(node.data().toString());
     if (m_FileSaveDialog->exec() != QDialog::Accepted || m_FileSaveDialog->selectedFiles().isEmpty())
         return;
     item->saveToFile(m_FileSaveDialog->selectedFiles().first());
@@ -446,13 +422,13 @@ void TMainForm::ViewMenuDropDown()
 
 void TMainForm::TreeViewMouseUp(const QPoint &position)
 {
-    QTreeWidgetItem *node = m_TreeView->itemAt(position);
-    if (!node)
+    const QModelIndex node = m_TreeView->indexAt(position);
+    if (!node.isValid())
         return;
-    if (node->isExpanded())
-        collapseAll(node);
+    if (m_TreeView->isExpanded(node))
+        collapseAll(m_TreeView, node);
     else
-        m_TreeView->expandRecursively(m_TreeView->indexFromItem(node));
+        m_TreeView->expandRecursively(node);
 }
 
 void TMainForm::ListViewEnter()
@@ -482,21 +458,6 @@ void TMainForm::Reduire1Click()
     m_TreeView->collapseAll();
 }
 
-void TMainForm::BtnRacineClick()
-{
-    m_repert_list->setDirectory(m_lecteur->drive());
-}
-
-void TMainForm::BtnPrecRepClick()
-{
-    const QString folder = m_repert_list->directory();
-    if (!QDir::setCurrent(folder) || !QDir::setCurrent(QStringLiteral(".."))) {
-        ui::showFailure(this, QStringLiteral("Impossible de changer de répertoire : ") + folder);
-        return;
-    }
-    m_repert_list->setDirectory(QDir::currentPath());
-}
-
 void TMainForm::filtre_repDblClick()
 {
     const QString path = m_filtre_rep->currentFilePath();
@@ -513,12 +474,19 @@ void TMainForm::filtre_repKeyDown()
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
     // Compared by type first: the filter also sees events while the tree view is destroyed,
-    // when its viewport() may no longer be asked for.
-    if (event->type() == QEvent::MouseButtonRelease && watched == m_TreeView->viewport()) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::RightButton)
-            TreeViewMouseUp(mouse->position().toPoint());
-    } else if (watched == m_ImageViewer && event->type() == QEvent::MouseButtonRelease) {
+    // when its viewport() may no longer be asked for. The right button only expands and
+    // collapses: the tree never sees it, so it neither makes the node current nor refills the
+    // panes.
+    const QEvent::Type type = event->type();
+    const bool mouseButton = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
+                             || type == QEvent::MouseButtonDblClick;
+    if (mouseButton && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton
+        && watched == m_TreeView->viewport()) {
+        if (type == QEvent::MouseButtonRelease)
+            TreeViewMouseUp(static_cast<QMouseEvent *>(event)->position().toPoint());
+        return true;
+    }
+    if (watched == m_ImageViewer && event->type() == QEvent::MouseButtonRelease) {
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
             guarded([this] { SaveResource(); });
     } else if (watched == m_filtre_rep && event->type() == QEvent::KeyPress) {

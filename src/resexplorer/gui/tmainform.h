@@ -21,19 +21,17 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QStackedWidget;
-class QToolButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace ui {
-class DriveBox;
 class FileList;
-class FolderList;
+class FolderNavigator;
 }
 
 namespace resexplorer {
 
 class ResourceListView;
+class ResourceTreeModel;
 class TExeImage;
 class THexDump;
 class TResourceItem;
@@ -65,8 +63,6 @@ private:
     void NotebookEnter();
     void Expansion1Click();
     void Reduire1Click();
-    void BtnRacineClick();
-    void BtnPrecRepClick();
     void filtre_repDblClick();
     void filtre_repKeyDown();
 
@@ -82,23 +78,20 @@ private:
     /// Empties every view that shows bytes of the image, then releases the image.
     void releaseImage();
     void fillWindow();
-    void fillTree(QTreeWidgetItem *parent, TResourceList &list);
     void fillListView(TResourceList &list);
     void showLeaf(TResourceItem &item);
     void showPage(int page);
-    static TResourceItem *itemOf(const QTreeWidgetItem *node);
 
     ResourcePictures m_pictures;
     std::unique_ptr<TExeImage> m_image;
     std::unique_ptr<SpanBlock> m_dumped; ///< the bytes the hex dump shows
 
-    ui::DriveBox *m_lecteur = nullptr;
-    QToolButton *m_BtnRacine = nullptr;
-    QToolButton *m_BtnPrecRep = nullptr;
-    ui::FolderList *m_repert_list = nullptr;
+    // The file pane: "lecteur", "BtnRacine", "BtnPrecRep", "repert_list" and "filtre_rep".
+    ui::FolderNavigator *m_navigator = nullptr;
     ui::FileList *m_filtre_rep = nullptr;
     QLabel *m_Panel1 = nullptr;
-    QTreeWidget *m_TreeView = nullptr;
+    QTreeView *m_TreeView = nullptr;
+    ResourceTreeModel *m_treeModel = nullptr;
     QLabel *m_ListViewCaption = nullptr;
     QStackedWidget *m_Notebook = nullptr;
     ResourceListView *m_ListView = nullptr;

@@ -9,6 +9,7 @@
 #include "ui/drivebox.h"
 #include "ui/filelist.h"
 #include "ui/folderlist.h"
+#include "ui/foldernavigator.h"
 #include "ui/messageboxes.h"
 #include "ui/named.h"
 #include "ui/radiogroup.h"
@@ -16,7 +17,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -87,7 +87,7 @@ Tchoix::Tchoix(SearchHost &host, const settings::SettingsStore &store, QWidget *
     readini();
     m_Edit1->setText(folder());
     addFolderToHistory(folder());
-    for (int i = 0; i <= m_lecteur->count(); ++i)
+    for (int i = 0; i <= m_navigator->driveBox()->count(); ++i)
         m_ListPath->addItem(QStringLiteral(" "));
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -103,15 +103,7 @@ void Tchoix::readini()
 {
     namespace keys = settings;
     const settings::SettingsStore &store = m_store;
-    const QString drive = store.read(keys::chemin::Drive);
-    const QString stored = store.read(keys::chemin::Folder);
-    bool restored = false;
-    {
-        const QSignalBlocker quiet(m_lecteur);
-        restored = m_lecteur->setDrive(drive);
-    }
-    if (!restored || !setFolder(stored))
-        fallBackToCurrentDirectory();
+    m_navigator->restore(store.read(keys::chemin::Drive), store.read(keys::chemin::Folder));
     m_choix_ext->setItemIndex(std::clamp(store.read(keys::preference::Extension), 0, m_choix_ext->itemCount() - 1));
     m_choix_rep->setItemIndex(store.read(keys::preference::WalkMode) == 1 ? 1 : 0);
     m_optionMaj->setChecked(store.read(keys::preference::RespectCase));
@@ -131,7 +123,7 @@ void Tchoix::writeini()
 {
     namespace keys = settings;
     settings::SettingsBatch batch;
-    batch.write(keys::chemin::Drive, m_lecteur->drive());
+    batch.write(keys::chemin::Drive, m_navigator->driveBox()->drive());
     batch.write(keys::chemin::Folder, folder());
     batch.write(keys::preference::Extension, std::max(0, selectedExtensionItem()));
     batch.write(keys::preference::WalkMode, std::max(0, m_choix_rep->itemIndex()));
@@ -152,17 +144,13 @@ void Tchoix::writeini()
 
 void Tchoix::buildControls()
 {
-    m_lecteur = named(new ui::DriveBox(this), "lecteur");
-    m_lecteur->setGeometry(8, 8, 150, 22);
-    m_BtnRacine = named(new QToolButton(this), "BtnRacine");
-    m_BtnRacine->setText(QStringLiteral("/"));
-    m_BtnRacine->setGeometry(162, 8, 22, 22);
-    m_BtnPrecRep = named(new QToolButton(this), "BtnPrecRep");
-    m_BtnPrecRep->setText(QStringLiteral(".."));
-    m_BtnPrecRep->setGeometry(186, 8, 22, 22);
-    m_Repert_List = named(new ui::FolderList(this), "Repert_List");
-    m_Repert_List->setGeometry(8, 34, 200, 150);
-    m_filtre_rep = named(new ui::FileList(this), "filtre_rep");
+    m_navigator = new ui::FolderNavigator(this);
+    m_navigator->setDriveMemory(true);
+    m_navigator->driveBox()->setGeometry(8, 8, 150, 22);
+    m_navigator->rootButton()->setGeometry(162, 8, 22, 22);
+    m_navigator->parentButton()->setGeometry(186, 8, 22, 22);
+    m_navigator->folderList()->setGeometry(8, 34, 200, 150);
+    m_filtre_rep = m_navigator->fileList();
     m_filtre_rep->setGeometry(8, 190, 200, 168);
     m_filtre_rep->setMask(QStringLiteral("*.PAS"));
     m_filtre_rep->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -305,8 +293,6 @@ void Tchoix::connectControls()
     connect(m_SpeedButton2, &QPushButton::clicked, this, &Tchoix::SpeedButton2Click);
     connect(m_SpeedButton1, &QPushButton::clicked, this, &Tchoix::SpeedButton1Click);
     connect(m_SpeedButton3, &QPushButton::clicked, this, &Tchoix::SpeedButton3Click);
-    connect(m_BtnRacine, &QToolButton::clicked, this, &Tchoix::BtnRacineClick);
-    connect(m_BtnPrecRep, &QToolButton::clicked, this, &Tchoix::BtnPrecRepClick);
     connect(m_choix_ext, &ui::RadioGroup::clicked, this, &Tchoix::choix_extClick);
     connect(m_Edit2, &QLineEdit::textEdited, this, [this](const QString &text) {
         const QString upper = text.toUpper();
@@ -316,10 +302,16 @@ void Tchoix::connectControls()
     connect(m_Edit2, &QLineEdit::textChanged, this, &Tchoix::Edit2Change);
     connect(m_histo_comm, &QComboBox::editTextChanged, this, &Tchoix::histo_commChange);
     connect(m_HistoDir, &QComboBox::activated, this, &Tchoix::HistoDirChange);
-    connect(m_lecteur, &ui::DriveBox::driveChanged, this, &Tchoix::lecteurChange);
-    connect(m_lecteur, &ui::DriveBox::focusReceived, this, &Tchoix::lecteurEnter);
-    connect(m_Repert_List, &ui::FolderList::directoryChanged, this, &Tchoix::Repert_ListChange);
-    connect(m_Repert_List, &QListWidget::itemClicked, this, &Tchoix::Repert_ListClick);
+    connect(m_navigator, &ui::FolderNavigator::folderChanged, this, &Tchoix::Repert_ListChange);
+    connect(m_navigator, &ui::FolderNavigator::failed, this, [this](const QString &message) {
+        ui::showFailure(this, message);
+    });
+    // The hidden "ListPath" shows the navigator's per-drive memory, " " where none.
+    connect(m_navigator, &ui::FolderNavigator::folderRemembered, this, [this](int index, const QString &folder) {
+        if (index < m_ListPath->count())
+            m_ListPath->setItemText(index, folder);
+    });
+    connect(m_navigator->folderList(), &QListWidget::itemClicked, this, &Tchoix::Repert_ListClick);
     connect(m_filtre_rep, &ui::FileList::changed, this, &Tchoix::filtre_repChange);
     connect(m_filtre_rep, &ui::FileList::keyReleased, this, &Tchoix::filtre_repChange);
     connect(m_filtre_rep, &ui::FileList::mouseReleased, this, &Tchoix::filtre_repChange);
@@ -335,26 +327,12 @@ QString Tchoix::searchText() const
 
 QString Tchoix::folder() const
 {
-    return m_Repert_List->directory();
+    return m_navigator->folder();
 }
 
 bool Tchoix::setFolder(const QString &path)
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.isDir())
-        return false;
-    {
-        const QSignalBlocker quiet(m_lecteur);
-        if (!m_lecteur->setDrive(info.absoluteFilePath()))
-            return false;
-    }
-    return m_Repert_List->setDirectory(path);
-}
-
-void Tchoix::fallBackToCurrentDirectory()
-{
-    m_lecteur->refresh();
-    setFolder(QDir::currentPath());
+    return m_navigator->setFolder(path);
 }
 
 int Tchoix::selectedExtensionItem() const
@@ -488,39 +466,9 @@ void Tchoix::SpeedButton3Click()
     hide();
 }
 
-void Tchoix::BtnRacineClick()
-{
-    m_Repert_List->setDirectory(m_lecteur->drive());
-}
-
-void Tchoix::BtnPrecRepClick()
-{
-    if (!QDir::setCurrent(folder()) || !QDir::setCurrent(QStringLiteral(".."))) {
-        ui::showFailure(this, QStringLiteral("Impossible de changer de répertoire : ") + folder());
-        return;
-    }
-    m_Repert_List->setDirectory(QDir::currentPath());
-}
-
-void Tchoix::lecteurChange()
-{
-    const QString root = m_lecteur->drive();
-    m_Repert_List->setDirectory(root);
-    const QString remembered = m_ListPath->itemText(m_lecteur->currentIndex());
-    if (remembered != QLatin1String(" ") && !m_Repert_List->setDirectory(remembered))
-        m_Repert_List->setDirectory(root);
-}
-
-void Tchoix::lecteurEnter()
-{
-    const int index = m_lecteur->currentIndex();
-    if (index >= 0 && index < m_ListPath->count())
-        m_ListPath->setItemText(index, folder());
-}
-
+// The navigator has already shown the new folder's files.
 void Tchoix::Repert_ListChange()
 {
-    m_filtre_rep->setDirectory(folder());
     m_Edit1->setText(folder());
     addFolderToHistory(folder());
 }
@@ -529,7 +477,7 @@ void Tchoix::Repert_ListClick()
 {
     const QString current = m_filtre_rep->currentFilePath();
     if (!current.isEmpty() && !QFileInfo::exists(current))
-        fallBackToCurrentDirectory();
+        m_navigator->fallBackToCurrentDirectory();
 }
 
 void Tchoix::HistoDirChange(int index)
@@ -551,12 +499,7 @@ void Tchoix::histo_commChange()
 
 void Tchoix::FormActivate()
 {
-    m_lecteur->refresh();
-    if (!m_Repert_List->refresh() || !QFileInfo(folder()).isDir()) {
-        fallBackToCurrentDirectory();
-        m_Repert_List->refresh();
-    }
-    m_filtre_rep->refresh();
+    m_navigator->refresh();
 }
 
 void Tchoix::keyPressEvent(QKeyEvent *event)

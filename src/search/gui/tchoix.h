@@ -16,13 +16,11 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QSpinBox;
-class QToolButton;
 class QFrame;
 
 namespace ui {
-class DriveBox;
 class FileList;
-class FolderList;
+class FolderNavigator;
 class RadioGroup;
 } // namespace ui
 
@@ -60,10 +58,6 @@ public:
     void SpeedButton2Click();
     void SpeedButton1Click();
     void SpeedButton3Click();
-    void BtnRacineClick();
-    void BtnPrecRepClick();
-    void lecteurChange();
-    void lecteurEnter();
     void Repert_ListChange();
     void Repert_ListClick();
     void HistoDirChange(int index);
@@ -84,17 +78,15 @@ private:
     void connectControls();
     void addToHistory(QComboBox *box, const QString &text);
     void addFolderToHistory(const QString &folder);
-    void fallBackToCurrentDirectory();
     int selectedExtensionItem() const;
 
     SearchHost &m_host;
     settings::SettingsStore m_store;
     int m_rememberedExtension = -1;
 
-    ui::DriveBox *m_lecteur = nullptr;
-    QToolButton *m_BtnRacine = nullptr;
-    QToolButton *m_BtnPrecRep = nullptr;
-    ui::FolderList *m_Repert_List = nullptr;
+    // The drive box "lecteur", the buttons "BtnRacine" and "BtnPrecRep", the folder list
+    // "Repert_List" and the file list "filtre_rep", with their per-drive memory.
+    ui::FolderNavigator *m_navigator = nullptr;
     ui::FileList *m_filtre_rep = nullptr;
     QLineEdit *m_Edit3 = nullptr;
     QLineEdit *m_Edit4 = nullptr;
