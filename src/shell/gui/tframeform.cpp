@@ -43,9 +43,6 @@ const QString SourceFileFilter = QStringLiteral(
     "Fichiers pascal (*.pas)|*.PAS|Fichiers C (*.C)|*.C|Fichiers texte (*.asc)|*.ASC|"
     "Fichiers texte (*.txt)|*.TXT|Fichiers texte (*.doc)|*.DOC|Tout les fichiers (*.*) |*.*");
 
-// Names of 255 characters or more are not opened when dropped.
-constexpr int DroppedNameLimit = 255;
-
 QString qtFilter(const QString &windowsFilter)
 {
     QStringList entries;
@@ -651,7 +648,7 @@ void Tframeform::dropEvent(QDropEvent *event)
 {
     for (const QUrl &url : event->mimeData()->urls()) {
         const QString name = url.toLocalFile();
-        if (name.isEmpty() || name.size() >= DroppedNameLimit)
+        if (name.isEmpty())
             continue;
         openchild(name);
     }
