@@ -160,9 +160,15 @@ TEST_F(FrameTest, ExtensionChoiceSetsMaskSelectionAndButtons)
     EXPECT_EQ(choix->currentRequest().extension, "PL");
     QTest::keyClick(custom, Qt::Key_Backspace);
     QTest::keyClick(custom, Qt::Key_Backspace);
-    EXPECT_EQ(choice->itemIndex(), 1);
-    EXPECT_EQ(files->mask(), "*.TXT");
-    EXPECT_EQ(choix->currentRequest().extension, "TXT");
+    EXPECT_EQ(choice->itemIndex(), 0);
+    EXPECT_EQ(files->mask(), "*.PAS");
+    EXPECT_EQ(choix->currentRequest().extension, "PAS");
+    // Whatever item was chosen before, a letter typed and erased comes back to the first one.
+    choice->setItemIndex(5);
+    QTest::keyClicks(custom, "h");
+    QTest::keyClick(custom, Qt::Key_Backspace);
+    EXPECT_EQ(choice->itemIndex(), 0);
+    EXPECT_EQ(files->mask(), "*.PAS");
     choice->setItemIndex(7);
     EXPECT_EQ(choix->currentRequest().extension, search::AllFilesCode);
 }

@@ -85,7 +85,6 @@ private:
     int selectedExtensionItem() const;
 
     SearchHost &m_host;
-    int m_rememberedExtension = -1;
 
     ui::DriveBox *m_lecteur = nullptr;
     QToolButton *m_BtnRacine = nullptr;
