@@ -32,6 +32,14 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using testing_support::answerNextModal;
 using testing_support::MessageBoxWatcher;
 using testing_support::TempTree;
 
@@ -193,6 +201,36 @@ TEST_F(FrameTest, VoirOpensEachSelectedFileAndHidesTheList)
     EXPECT_FALSE(frame->toolButton("ToolBtnClearMemo")->isEnabled());
     EXPECT_FALSE(frame->toolButton("ToolBtnpolice")->isEnabled());
     EXPECT_EQ(control<QLineEdit>("Edit1")->text(), tree.root());
+}
+
+TEST_F(FrameTest, FileListShowsRegularFilesOnly)
+{
+    TempTree tree;
+    const QString normal = tree.write("normal.txt", "n");
+    tree.write(".hidden.txt", "h");
+    QFile::setPermissions(tree.write("readonly.txt", "r"), QFile::ReadOwner);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tree.path("fifo.txt")).constData(), 0600), 0);
+    const int unixSocket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(unixSocket, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketPath = QFile::encodeName(tree.path("socket.txt"));
+    ASSERT_LT(size_t(socketPath.size()), sizeof address.sun_path);
+    std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
+    ASSERT_EQ(::bind(unixSocket, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    ::close(unixSocket);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), tree.path("device.txt")));
+    ASSERT_TRUE(QFile::link(tree.path("missing"), tree.path("broken.txt")));
+    ASSERT_TRUE(QFile::link(normal, tree.path("link.txt")));
+    tree.mkdir("folder.txt");
+
+    control<ui::RadioGroup>("choix_ext")->setItemIndex(1);
+    ASSERT_TRUE(choix->setFolder(tree.root()));
+    auto *files = control<ui::FileList>("filtre_rep");
+    QStringList names;
+    for (int i = 0; i < files->count(); ++i)
+        names.append(files->item(i)->text());
+    EXPECT_EQ(names, QStringList({".hidden.txt", "link.txt", "normal.txt", "readonly.txt"}));
 }
 
 TEST_F(FrameTest, FolderHistoryEntryThatIsGoneShowsTheErrorAndStays)
