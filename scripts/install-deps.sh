@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # run
   qt6-qpa-plugins qt6-gtk-platformtheme gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  qt6-translations-l10n
   fonts-dejavu-core fonts-liberation xdg-utils libglib2.0-bin
   # tests
   xvfb xauth xdotool x11-utils xclip imagemagick gifsicle sox poppler-utils

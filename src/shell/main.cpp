@@ -3,12 +3,15 @@
 #include "search/gui/tchoix.h"
 #include "shell/gui/tcharge.h"
 #include "shell/gui/tframeform.h"
+#include "ui/frenchtranslations.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The program speaks French whatever the system's language, Qt's own dialogs included.
+    ui::installFrenchTranslations(app);
     platform::SingleInstance instance(QStringLiteral("Tframeform"));
     if (!instance.acquire())
         return 0;
