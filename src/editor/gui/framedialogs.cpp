@@ -3,8 +3,10 @@
 #include "editor/core/filefilters.h"
 #include "editor/gui/fontcolourdialog.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QPrintDialog>
+#include <QPushButton>
 
 namespace editor {
 
@@ -42,6 +44,21 @@ FrameDialogs::PrintRange FrameDialogs::runPrintDialog(bool selection)
     if (dialog.exec() != QDialog::Accepted)
         return PrintRange::Cancelled;
     return m_printer.printRange() == QPrinter::Selection ? PrintRange::Selection : PrintRange::All;
+}
+
+bool FrameDialogs::runPrinterSetupDialog()
+{
+    // The print dialog, because it chooses the printer, which the page set-up dialog cannot.
+    QPrintDialog dialog(&m_printer, m_frame);
+    dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
+    dialog.setWindowTitle(QStringLiteral("Configuration de l'impression"));
+    dialog.setOptions(QPrintDialog::PrintToFile | QPrintDialog::PrintShowPageSize);
+    // Confirming only keeps the choice: nothing is printed from here.
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace editor

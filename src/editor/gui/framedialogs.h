@@ -1,7 +1,8 @@
 // The frame's dialogs that its editor windows and the result-list actions share: the save
 // dialog "sauvefichier" (asks before overwriting; a title or filter one user sets stays for the
 // next), the print dialog "imprimdial" over the program's one printer (printing to a PDF file is
-// always offered, and the selection when there is one), and the font dialog "FontDialog1".
+// always offered, and the selection when there is one), the printer set-up dialog over the same
+// printer, and the font dialog "FontDialog1".
 #pragma once
 
 #include <QObject>
@@ -30,6 +31,9 @@ public:
     enum class PrintRange { Cancelled, All, Selection };
     /// Shows the print dialog, offering the selection range when \a selection is true.
     PrintRange runPrintDialog(bool selection);
+    /// Shows the printer set-up dialog "PrinterSetupDialog1": the printer (or a PDF file), its
+    /// properties and the page are chosen for the next printing. True when confirmed.
+    bool runPrinterSetupDialog();
 
     FontColourDialog *fontDialog() const { return m_FontDialog1; }
 

@@ -10,6 +10,7 @@
 #include "settings/settingsstore.h"
 #include "ui/hintstyle.h"
 #include "ui/lettericon.h"
+#include "ui/mditiling.h"
 #include "ui/messageboxes.h"
 
 #include <QAction>
@@ -547,7 +548,7 @@ void TEditForm::reduire1Click()
 void TEditForm::Mozaque1Click()
 {
     if (QMdiArea *area = mdiArea())
-        area->tileSubWindows();
+        ui::tileHorizontally(area);
 }
 
 void TEditForm::Cascade1Click()
