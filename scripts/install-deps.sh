@@ -12,6 +12,7 @@ packages=(
   libgtest-dev
   # run
   qt6-qpa-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  qt6-translations-l10n
   fonts-dejavu-core fonts-liberation xdg-utils libglib2.0-bin
   # tests
   xvfb xauth xdotool imagemagick gifsicle poppler-utils unrtf

@@ -51,6 +51,11 @@ int utf8SequenceLength(const unsigned char *p, const unsigned char *end, char32_
 
 } // namespace
 
+QChar windows1252(unsigned char byte)
+{
+    return QChar(cp1252(byte));
+}
+
 QString decodeText(const char *data, qsizetype size)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(data);

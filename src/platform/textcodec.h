@@ -10,6 +10,9 @@ namespace platform {
 QString decodeText(const char *data, qsizetype size);
 inline QString decodeText(const QByteArray &bytes) { return decodeText(bytes.constData(), bytes.size()); }
 
+/// The character of \a byte in Windows-1252 (Latin-1 but for 0x80..0x9F: "€", "‘", "’"...).
+QChar windows1252(unsigned char byte);
+
 /// The file-system name of \a path as shown to the user.
 inline QString decodePath(const QByteArray &path) { return decodeText(path); }
 

@@ -72,6 +72,17 @@ std::uint32_t inetAddr(const QString &dotted)
     return ::inet_addr(text.constData());
 }
 
+bool isDottedAddress(const QString &text)
+{
+    // inet_aton stops at a blank and takes what comes before it: the whole text must be read.
+    for (const QChar c : text) {
+        if (c.unicode() <= u' ' || c.unicode() > u'~')
+            return false;
+    }
+    in_addr value {};
+    return !text.isEmpty() && ::inet_aton(text.toLatin1().constData(), &value) != 0;
+}
+
 QString inetNtoa(std::uint32_t address)
 {
     in_addr value {};

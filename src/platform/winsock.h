@@ -82,6 +82,9 @@ int fromErrno(int error);
 
 /// The address (network order) of a dotted text such as "127.0.0.1"; AddressNone otherwise.
 std::uint32_t inetAddr(const QString &dotted);
+/// True when \a text parses as an address (dotted form, as inetAddr reads it), so that
+/// "255.255.255.255" is one and "9p.example.org" is a host name.
+bool isDottedAddress(const QString &text);
 /// The dotted text of an address in network order.
 QString inetNtoa(std::uint32_t address);
 

@@ -6,12 +6,15 @@
 #include "shell/core/startfolder.h"
 #include "shell/gui/tcharge.h"
 #include "shell/gui/tframeform.h"
+#include "ui/frenchtranslations.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The program speaks French whatever the system's language, Qt's own dialogs included.
+    ui::installFrenchTranslations(app);
     const QString folder = shell::startFolder(QApplication::arguments());
     platform::SingleInstance instance(QStringLiteral("Tframeform"));
     if (!instance.acquire(folder))

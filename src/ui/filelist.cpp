@@ -1,10 +1,24 @@
+// The file list box.
 #include "ui/filelist.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileIconProvider>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 namespace ui {
+
+namespace {
+
+bool isRegularFile(const QFileInfo &file)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(file.filePath()).constData(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+} // namespace
 
 FileList::FileList(QWidget *parent) : QListWidget(parent)
 {
@@ -66,10 +80,12 @@ void FileList::refresh()
         const QSignalBlocker quiet(this);
         clear();
         static const QFileIconProvider icons;
+        // Regular files only (a link counts as what it points to): FIFOs, sockets, devices and
+        // broken links are not files the program can open.
         const QFileInfoList files = QDir(m_directory).entryInfoList(
-            QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
+            QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
         for (const QFileInfo &file : files) {
-            if (!matchesMask(file.fileName()))
+            if (!isRegularFile(file) || !matchesMask(file.fileName()))
                 continue;
             auto *item = new QListWidgetItem(icons.icon(QFileIconProvider::File), file.fileName(), this);
             if (file.fileName() == keep)

@@ -1,5 +1,5 @@
-// The file list box: the files of one folder whose names match a mask (hidden and read-only
-// files included), sorted, with small icons.
+// The file list box: the regular files of one folder whose names match a mask (hidden and
+// read-only files included; no FIFOs, sockets, devices or broken links), sorted, with small icons.
 #pragma once
 
 #include <QListWidget>

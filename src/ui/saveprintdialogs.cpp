@@ -3,7 +3,9 @@
 #include "ui/windowsfilter.h"
 
 #include <QFileDialog>
+#include <QDialogButtonBox>
 #include <QPrintDialog>
+#include <QPushButton>
 
 namespace ui {
 
@@ -40,6 +42,21 @@ SavePrintDialogs::PrintRange SavePrintDialogs::runPrintDialog(bool selection)
     if (dialog.exec() != QDialog::Accepted)
         return PrintRange::Cancelled;
     return m_printer.printRange() == QPrinter::Selection ? PrintRange::Selection : PrintRange::All;
+}
+
+bool SavePrintDialogs::runPrinterSetupDialog()
+{
+    // The print dialog, because it chooses the printer, which the page set-up dialog cannot.
+    QPrintDialog dialog(&m_printer, m_frame);
+    dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
+    dialog.setWindowTitle(QStringLiteral("Configuration de l'impression"));
+    dialog.setOptions(QPrintDialog::PrintToFile | QPrintDialog::PrintShowPageSize);
+    // Confirming only keeps the choice: nothing is printed from here.
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace ui

@@ -1,7 +1,7 @@
 // The frame's save dialog "sauvefichier" (asks before overwriting; a title or filter one user
 // sets stays for the next) and print dialog "imprimdial" over the program's one printer
 // (printing to a PDF file is always offered, and the selection when there is one), shared by
-// the results list and the editor windows.
+// the results list and the editor windows, and the printer set-up dialog over the same printer.
 #pragma once
 
 #include <QObject>
@@ -28,6 +28,9 @@ public:
     enum class PrintRange { Cancelled, All, Selection };
     /// Shows the print dialog, offering the selection range when \a selection is true.
     PrintRange runPrintDialog(bool selection);
+    /// Shows the printer set-up dialog "PrinterSetupDialog1": the printer (or a PDF file), its
+    /// properties and the page are chosen for the next printing. True when confirmed.
+    bool runPrinterSetupDialog();
 
 private:
     QWidget *m_frame;

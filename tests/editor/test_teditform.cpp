@@ -352,6 +352,21 @@ void TestTEditForm::markingColoursEveryOccurrence()
     cursor.setPosition(3);
     QCOMPARE(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
 
+    // Whole words from a freshly set text: the word at the very start is marked too.
+    TEditForm *words = addChild();
+    words->setText(QStringLiteral("mark markup mark"));
+    m_searchString = QStringLiteral("mark");
+    words->findDialog()->setOptions(editor::FindOptions{true, false, true});
+    words->Marquer1Click();
+    const auto wordColour = [words](int position) {
+        QTextCursor at(words->editArea()->document());
+        at.setPosition(position + 1);
+        return at.charFormat().foreground().style();
+    };
+    QCOMPARE(wordColour(0), Qt::SolidPattern);
+    QCOMPARE(wordColour(5), Qt::NoBrush);
+    QCOMPARE(wordColour(12), Qt::SolidPattern);
+
     // Nothing to mark: no message, the caret still goes to the start.
     m_searchString.clear();
     yellow->editArea()->moveCursor(QTextCursor::End);

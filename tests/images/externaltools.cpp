@@ -3,9 +3,11 @@
 #include "support/runtool.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
@@ -49,6 +51,54 @@ QImage magickFrame(const QString &path, int index, QPoint *offset)
     for (int y = 0; y < height; ++y)
         std::memcpy(image.scanLine(y), rgb.constData() + qsizetype(y) * width * 3, size_t(width) * 3);
     return image;
+}
+
+QImage magickCoalescedFrame(const QString &path, int index)
+{
+    const QString coalesced = path + QStringLiteral("-coalesced.miff");
+    if (!QFileInfo::exists(coalesced))
+        magick({path, QStringLiteral("-coalesce"), coalesced});
+    const QString frame = QStringLiteral("%1[%2]").arg(coalesced).arg(index);
+    const QList<QByteArray> size =
+        runTool(QStringLiteral("/usr/bin/identify"), {QStringLiteral("-format"), QStringLiteral("%w %h"), frame}).split(' ');
+    if (size.size() != 2)
+        throw std::runtime_error("identify gave no size");
+    const int width = size[0].toInt();
+    const int height = size[1].toInt();
+    const QByteArray rgba = runTool(QStringLiteral("/usr/bin/convert"),
+                                    {frame, QStringLiteral("-depth"), QStringLiteral("8"), QStringLiteral("rgba:-")});
+    if (rgba.size() != qsizetype(width) * height * 4)
+        throw std::runtime_error("convert gave an unexpected pixel count");
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        const auto *bytes = reinterpret_cast<const uchar *>(rgba.constData()) + qsizetype(y) * width * 4;
+        for (int x = 0; x < width; ++x, bytes += 4)
+            line[x] = qRgba(bytes[0], bytes[1], bytes[2], bytes[3]);
+    }
+    return image;
+}
+
+int maxVisibleDifference(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return 256;
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32);
+    int worst = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int column = 0; column < x.width(); ++column) {
+            const QRgb p = x.pixel(column, row);
+            const QRgb q = y.pixel(column, row);
+            if ((qAlpha(p) == 0) != (qAlpha(q) == 0))
+                return 256;
+            if (qAlpha(p) == 0)
+                continue;
+            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q))});
+        }
+    }
+    return worst;
 }
 
 QString scratchPath(const QString &name)

@@ -27,6 +27,14 @@ int magickFrameCount(const QString &path);
 /// its offset on the logical screen goes to \a offset.
 QImage magickFrame(const QString &path, int index, QPoint *offset = nullptr);
 
+/// Frame \a index of ImageMagick's "-coalesce" of \a path (every frame composed on the logical
+/// screen), ARGB32 with its alpha.
+QImage magickCoalescedFrame(const QString &path, int index);
+
+/// Largest difference of one colour channel between the opaque pixels of two ARGB images, or 256
+/// when their sizes differ or a pixel is transparent in one and not in the other.
+int maxVisibleDifference(const QImage &a, const QImage &b);
+
 /// A folder for generated files, removed at exit.
 QString scratchPath(const QString &name);
 

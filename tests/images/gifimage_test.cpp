@@ -1,4 +1,4 @@
-// The animated GIF control: timer interval from the file's delay, frames drawn over each other
+// The animated GIF control: timer interval from the file's delay, frames composed over each other
 // at their positions until the first comes back, the busy flag, failed and overlapping loads.
 #include "externaltools.h"
 #include "gifbytes.h"
@@ -59,6 +59,26 @@ TEST(TGifImage, AnimatesAtTheFileDelayAccumulatingFrames)
     EXPECT_EQ(maxChannelDifference(image.picture(), magickFrame(path, 0)), 0);
     image.animate(false);
     EXPECT_FALSE(image.animating());
+}
+
+TEST(TGifImage, PlaysFramesWithTheirTransparencyAndDisposal)
+{
+    // A white screen, a red square with a transparent part cleared after it is shown, a blue one
+    // with a transparent part whose screen is restored after it.
+    const QString path = scratchPath(QStringLiteral("disposal.gif"));
+    magick({"-delay", "20", "-dispose", "none", "-size", "30x20", "xc:white", "-dispose", "background", "(", "-size",
+            "10x10", "xc:none", "-fill", "red", "-draw", "rectangle 0,0 4,9", "-set", "page", "+2+2", ")",
+            "-dispose", "previous", "(", "-size", "10x10", "xc:none", "-fill", "blue", "-draw",
+            "rectangle 0,0 9,4", "-set", "page", "+5+5", ")", "-dispose", "none", "(", "-size", "4x4",
+            "xc:black", "-set", "page", "+20+10", ")", path});
+    TGifImage image;
+    image.loadFromFile(path);
+    image.animate(true);
+    for (int frame : {2, 3, 4, 1}) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return image.frame() == frame; }, 5000));
+        EXPECT_EQ(maxVisibleDifference(image.picture(), magickCoalescedFrame(path, frame - 1)), 0) << frame;
+    }
+    image.animate(false);
 }
 
 TEST(TGifImage, StartsAtOnceOnlyWhenAskedAndNeverWithoutDelay)

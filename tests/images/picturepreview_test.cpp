@@ -365,6 +365,29 @@ TEST_F(PreviewTest, SaveDialogOpensOnTheSourceFile)
     EXPECT_FALSE(QFileInfo::exists(path("copy.jpg")));
 }
 
+TEST_F(PreviewTest, ReducedExportNeverReplacesItsSource)
+{
+    const std::pair<Item, QString> sources[] = {{JpgItem, "a.jpg"}, {BmpItem, "c.bmp"}};
+    for (const auto &[item, name] : sources) {
+        QFile source(path(name));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        const QByteArray before = source.readAll();
+        source.close();
+        choose(item);
+        select(name);
+        MessageBoxWatcher boxes;
+        answer = folder.path() + "/./" + name; // the same file under another spelling
+        control<QCheckBox>("optionExport")->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.texts.isEmpty(); }, 5000)) << name.toStdString();
+        EXPECT_EQ(boxes.texts[0], QStringLiteral("La copie réduite ne peut pas remplacer l'image d'origine %1.")
+                                      .arg(path(name)));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        EXPECT_EQ(source.readAll(), before) << name.toStdString();
+        source.close();
+        control<QCheckBox>("optionExport")->click();
+    }
+}
+
 TEST_F(PreviewTest, ReducedBmpExportAndCancel)
 {
     choose(BmpItem);

@@ -297,12 +297,17 @@ void StarSocketTest::fieldsAndSetters()
     QVERIFY(!socket.WinsockStarted());
     QVERIFY(!socket.LibraryLoaded());
 
-    socket.SetServer(QStringLiteral("10.1.2.3"));
-    QCOMPARE(socket.AddressText(), QStringLiteral("10.1.2.3"));
-    QCOMPARE(socket.HostName(), QString());
+    // Only a text that parses as an address is one; names may begin with a digit.
+    const std::pair<QString, bool> servers[] = {
+        {"10.1.2.3", true}, {"255.255.255.255", true}, {"127.1", true}, {"ftp.example.org", false},
+        {"9p.example.org", false}, {"1.2.3.4.example", false}, {"10.1.2.3 x", false}, {"300.1.1.1", false},
+    };
+    for (const auto &[text, isAddress] : servers) {
+        socket.SetServer(text);
+        QCOMPARE(socket.AddressText(), isAddress ? text : QString());
+        QCOMPARE(socket.HostName(), isAddress ? QString() : text);
+    }
     socket.SetServer(QStringLiteral("ftp.example.org"));
-    QCOMPARE(socket.HostName(), QStringLiteral("ftp.example.org"));
-    QCOMPARE(socket.AddressText(), QString());
     socket.SetServer(QString());
     QCOMPARE(socket.HostName(), QStringLiteral("ftp.example.org"));
     QCOMPARE(socket.Server(), QString());

@@ -87,6 +87,19 @@ TEST(HexDumpLayout, RowsAndTheirTexts)
     EXPECT_EQ(layout.charactersLeft(), 16 * 8 * 3 + 80);
 }
 
+TEST(HexDumpLayout, HighBytesAreWindows1252Characters)
+{
+    HexDumpLayout layout = layoutFor(80, true, true, 256, 4);
+    CountingBlock data(256);
+    const struct {
+        int byte;
+        char16_t shown;
+    } cases[] = {{0x41, u'A'}, {0x80, u'\u20AC'}, {0x85, u'\u2026'}, {0x91, u'\u2018'}, {0x92, u'\u2019'},
+                 {0x9C, u'\u0153'}, {0x9F, u'\u0178'}, {0xA0, u'\u00A0'}, {0xE9, u'\u00E9'}, {0xFF, u'\u00FF'}};
+    for (const auto &c : cases)
+        EXPECT_EQ(layout.characterText(data, c.byte / 16).at(c.byte % 16), QChar(c.shown)) << std::hex << c.byte;
+}
+
 TEST(HexDumpLayout, CurrentRowStaysInTheDataAndInView)
 {
     HexDumpLayout layout = layoutFor(80, true, true, 100, 4); // 7 rows, 5 on screen

@@ -45,13 +45,22 @@ TEST_F(ResultLines, AnyLineOfABlockGivesItsFile)
     EXPECT_FALSE(fileAt(0)); // the separator before the first header
 }
 
-TEST_F(ResultLines, DeletedFileGivesThePreviousOne)
+TEST_F(ResultLines, DeletedFileGivesNoFile)
 {
     ASSERT_TRUE(QFile::remove(third));
-    EXPECT_EQ(fileAt(10).value_or("none"), second);
-    ASSERT_TRUE(QFile::remove(second));
-    ASSERT_TRUE(QFile::remove(first));
     EXPECT_FALSE(fileAt(10));
+    EXPECT_EQ(search::headerOfLine(10, [this](qsizetype n) { return list.value(n); }).value_or("none"), third);
+    EXPECT_EQ(fileAt(6).value_or("none"), second);
+}
+
+TEST(ResultListHeaders, ShapeOfAHeader)
+{
+    const std::pair<QString, bool> cases[] = {
+        {"/home/a/b.pas", true}, {"  ", false}, {"", false}, {"12 : x", false}, {"0 : ", false},
+        {"12: x", true}, {"12 :x", true}, {"a12 : x", true}, {"C:\\X.PAS", true},
+    };
+    for (const auto &[line, header] : cases)
+        EXPECT_EQ(search::isHeaderLine(line), header) << line.toStdString();
 }
 
 TEST_F(ResultLines, UpperCasePathsFindTheRealFile)

@@ -6,6 +6,7 @@
 #include "search/gui/resultlistactions.h"
 #include "support/quietsearchhost.h"
 #include "support/shownfilters.h"
+#include "support/messageboxwatcher.h"
 #include "support/qtestmain.h"
 #include "support/qtprinters.h"
 #include "support/temptree.h"
@@ -83,6 +84,17 @@ TEST_F(ListActions, ViewOpensTheFileOfTheCaretLine)
     selection.setPosition(memo->document()->findBlockByNumber(8).position(), QTextCursor::KeepAnchor);
     memo->setTextCursor(selection);
     EXPECT_EQ(actions->memoselectfile().value_or("none"), first);
+}
+
+TEST_F(ListActions, DeletedFileIsNamedAndNothingOpens)
+{
+    ASSERT_TRUE(QFile::remove(third));
+    testing_support::MessageBoxWatcher boxes;
+    caretOnLine(9);
+    actions->ouvre_fichierClick();
+    EXPECT_TRUE(host.opened.isEmpty());
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_EQ(boxes.texts[0], QStringLiteral("Le fichier %1 n'existe plus.").arg(third));
 }
 
 TEST_F(ListActions, DoubleClickViewsTheFile)

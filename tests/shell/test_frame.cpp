@@ -1,6 +1,9 @@
 // The main frame and the search dialog together, offscreen: a search from the dialog to the
 // summary box, the histories, the extension rules, the file list, swap, drops and closing.
+#include "editor/gui/fontcolourdialog.h"
 #include "editor/gui/teditform.h"
+#include "editor/modaldialogs.h"
+#include "platform/registrystore.h"
 #include "platform/singleinstance.h"
 #include "search/core/searchengine.h"
 #include "search/core/searchrequest.h"
@@ -19,10 +22,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -33,6 +38,14 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using testing_support::answerNextModal;
 using testing_support::MessageBoxWatcher;
 using testing_support::TempTree;
 
@@ -162,9 +175,15 @@ TEST_F(FrameTest, ExtensionChoiceSetsMaskSelectionAndButtons)
     EXPECT_EQ(choix->currentRequest().extension, "PL");
     QTest::keyClick(custom, Qt::Key_Backspace);
     QTest::keyClick(custom, Qt::Key_Backspace);
-    EXPECT_EQ(choice->itemIndex(), 1);
-    EXPECT_EQ(files->mask(), "*.TXT");
-    EXPECT_EQ(choix->currentRequest().extension, "TXT");
+    EXPECT_EQ(choice->itemIndex(), 0);
+    EXPECT_EQ(files->mask(), "*.PAS");
+    EXPECT_EQ(choix->currentRequest().extension, "PAS");
+    // Whatever item was chosen before, a letter typed and erased comes back to the first one.
+    choice->setItemIndex(5);
+    QTest::keyClicks(custom, "h");
+    QTest::keyClick(custom, Qt::Key_Backspace);
+    EXPECT_EQ(choice->itemIndex(), 0);
+    EXPECT_EQ(files->mask(), "*.PAS");
     choice->setItemIndex(7);
     EXPECT_EQ(choix->currentRequest().extension, search::AllFilesCode);
 }
@@ -189,6 +208,36 @@ TEST_F(FrameTest, VoirOpensEachSelectedFileAndHidesTheList)
     EXPECT_FALSE(frame->toolButton("ToolBtnClearMemo")->isEnabled());
     EXPECT_FALSE(frame->toolButton("ToolBtnpolice")->isEnabled());
     EXPECT_EQ(control<QLineEdit>("Edit1")->text(), tree.root());
+}
+
+TEST_F(FrameTest, FileListShowsRegularFilesOnly)
+{
+    TempTree tree;
+    const QString normal = tree.write("normal.txt", "n");
+    tree.write(".hidden.txt", "h");
+    QFile::setPermissions(tree.write("readonly.txt", "r"), QFile::ReadOwner);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tree.path("fifo.txt")).constData(), 0600), 0);
+    const int unixSocket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(unixSocket, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketPath = QFile::encodeName(tree.path("socket.txt"));
+    ASSERT_LT(size_t(socketPath.size()), sizeof address.sun_path);
+    std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
+    ASSERT_EQ(::bind(unixSocket, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    ::close(unixSocket);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), tree.path("device.txt")));
+    ASSERT_TRUE(QFile::link(tree.path("missing"), tree.path("broken.txt")));
+    ASSERT_TRUE(QFile::link(normal, tree.path("link.txt")));
+    tree.mkdir("folder.txt");
+
+    control<ui::RadioGroup>("choix_ext")->setItemIndex(1);
+    ASSERT_TRUE(choix->setFolder(tree.root()));
+    auto *files = control<ui::FileList>("filtre_rep");
+    QStringList names;
+    for (int i = 0; i < files->count(); ++i)
+        names.append(files->item(i)->text());
+    EXPECT_EQ(names, QStringList({".hidden.txt", "link.txt", "normal.txt", "readonly.txt"}));
 }
 
 TEST_F(FrameTest, FolderHistoryEntryThatIsGoneShowsTheErrorAndStays)
@@ -224,11 +273,13 @@ TEST_F(FrameTest, SwapAndClearFollowTheListVisibility)
     EXPECT_TRUE(frame->resultsList()->toPlainText().isEmpty());
 }
 
-TEST_F(FrameTest, DroppedFilesOpenInDropOrderAndLongNamesAreSkipped)
+TEST_F(FrameTest, DroppedFilesOpenInDropOrderWhateverTheLengthOfTheirPath)
 {
     TempTree tree;
     const QString a = tree.write("c.txt", "c"), b = tree.write("a.txt", "a"), c = tree.write("b.txt", "b");
-    const QString longName = tree.write(QString(250, 'n') + ".txt", "n");
+    // A path of more than 255 characters (each name within the system's own limit).
+    const QString longName = tree.write(QString(200, 'd') + "/" + QString(250, 'n') + ".txt", "n");
+    ASSERT_GT(longName.size(), 450);
     auto *data = new QMimeData;
     data->setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(longName), QUrl::fromLocalFile(b),
                    QUrl::fromLocalFile(c)});
@@ -238,10 +289,11 @@ TEST_F(FrameTest, DroppedFilesOpenInDropOrderAndLongNamesAreSkipped)
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(frame.get(), &drop);
     const auto children = frame->mdiArea()->subWindowList(QMdiArea::CreationOrder);
-    ASSERT_EQ(children.size(), 3);
+    ASSERT_EQ(children.size(), 4);
     EXPECT_EQ(children[0]->windowTitle(), a);
-    EXPECT_EQ(children[1]->windowTitle(), b);
-    EXPECT_EQ(children[2]->windowTitle(), c);
+    EXPECT_EQ(children[1]->windowTitle(), longName);
+    EXPECT_EQ(children[2]->windowTitle(), b);
+    EXPECT_EQ(children[3]->windowTitle(), c);
     EXPECT_FALSE(frame->resultsVisible());
     delete data;
 }
@@ -268,6 +320,86 @@ TEST_F(FrameTest, ClosingTheFrameClosesEveryChild)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (const auto &child : children)
         EXPECT_TRUE(child.isNull());
+}
+
+TEST_F(FrameTest, MosaiqueStacksTheChildrenOneAboveTheOtherFullWidth)
+{
+    frame->resize(800, 600);
+    QList<editor::TEditForm *> children;
+    for (int i = 0; i < 3; ++i)
+        children.append(frame->newchild());
+    QMdiArea *area = frame->mdiArea();
+    const auto trigger = [this, &children](int which) {
+        if (which == 0) {
+            auto *menu = frame->findChild<QMenu *>(QStringLiteral("Fenetre1"));
+            ASSERT_NE(menu, nullptr);
+            QMetaObject::invokeMethod(menu, "aboutToShow");
+            frame->action("Mosaique1")->trigger();
+        } else {
+            children[1]->action(QStringLiteral("Mozaque1"))->trigger();
+        }
+    };
+    for (int which : {0, 1}) {
+        area->cascadeSubWindows();
+        area->subWindowList().first()->showMaximized();
+        trigger(which);
+        const QRect space = area->viewport()->rect();
+        const auto windows = area->subWindowList(QMdiArea::CreationOrder);
+        ASSERT_EQ(windows.size(), 3);
+        int top = space.top();
+        for (QMdiSubWindow *window : windows) {
+            EXPECT_FALSE(window->isMaximized());
+            EXPECT_EQ(window->geometry().left(), space.left()) << which;
+            EXPECT_EQ(window->geometry().width(), space.width()) << which;
+            EXPECT_EQ(window->geometry().top(), top) << which;
+            top = window->geometry().bottom() + 1;
+        }
+        EXPECT_EQ(top, space.bottom() + 1) << which;
+    }
+}
+
+TEST_F(FrameTest, ListFontComesFromTheFrameFontDialog)
+{
+    QString shown;
+    answerNextModal([&shown](QWidget *modal) {
+        shown = modal->objectName();
+        if (auto *dialog = qobject_cast<editor::FontColourDialog *>(modal)) {
+            QFont font(QStringLiteral("DejaVu Sans Mono"));
+            font.setPointSize(17);
+            dialog->setCurrent(font, Qt::black);
+        }
+        QMetaObject::invokeMethod(modal, "accept");
+    });
+    frame->toolButton("ToolBtnpolice")->click();
+    EXPECT_EQ(shown, "FontDialog1");
+    EXPECT_EQ(frame->resultsList()->font().pointSize(), 17);
+}
+
+TEST_F(FrameTest, PrinterSetUpChoosesThePrinter)
+{
+    frame->ToolBtnSwapClick();
+    ASSERT_FALSE(frame->resultsVisible());
+    QString name, title, okText;
+    int printers = 0;
+    bool chooserEnabled = false;
+    answerNextModal([&](QWidget *modal) {
+        name = modal->objectName();
+        title = modal->windowTitle();
+        if (auto *chooser = modal->findChild<QComboBox *>(QStringLiteral("printers"))) {
+            printers = chooser->count();
+            chooserEnabled = chooser->isEnabled();
+        }
+        if (auto *buttons = modal->findChild<QDialogButtonBox *>())
+            okText = buttons->button(QDialogButtonBox::Ok)->text();
+        QMetaObject::invokeMethod(modal, "reject");
+    });
+    frame->action("Configurationimpression1")->trigger();
+    EXPECT_TRUE(frame->resultsVisible());
+    EXPECT_EQ(name, "PrinterSetupDialog1");
+    EXPECT_EQ(title, "Configuration de l'impression");
+    EXPECT_EQ(okText, "OK");
+    EXPECT_GE(printers, 1); // printing to a PDF file at least
+    EXPECT_TRUE(chooserEnabled);
 }
 
 TEST_F(FrameTest, ToolButtonOpensOneWindowFoundAgainByItsClassName)

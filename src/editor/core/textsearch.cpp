@@ -13,13 +13,17 @@ bool delimiterAt(QStringView text, qsizetype position)
 }
 
 // Moves \a position to the start of the next word in the search direction, each step using up
-// one candidate. Downward: past the rest of the current word, then past the delimiters. Upward:
+// one candidate. Downward: a position already at a word's first character stays there (the caret
+// before a word must find that word); otherwise past the rest of the current word, then past the
+// delimiters. Upward:
 // back over delimiters, then over the word, then one step forward onto its first character.
 // Upward the candidates run out exactly when the start of the text is passed; a word that
 // begins the text is still a word start then, found with the last candidate.
 bool moveToWordStart(QStringView text, qsizetype &position, qsizetype &candidates, bool down)
 {
     const int step = down ? 1 : -1;
+    if (down && !delimiterAt(text, position) && (position == 0 || delimiterAt(text, position - 1)))
+        return true;
     while (candidates > 0 && delimiterAt(text, position) != down) {
         position += step;
         --candidates;

@@ -21,9 +21,9 @@ bool isWordDelimiter(QChar c);
 /// Start of the next occurrence of \a pattern in \a text, searching from the selection
 /// (\a selectionStart, \a selectionLength): downward from just after it, upward so that the
 /// occurrence ends at or before its start. Without matchCase both sides are compared in upper case.
-/// With wholeWord a candidate is first moved to the start of the next word, so a downward search
-/// that starts exactly at the first character of a word begins with the following word, and a
-/// match must be followed by a delimiter (the end of the text counts as one).
+/// With wholeWord a candidate is first moved to the start of a word (a downward search that starts
+/// at the first character of a word tries that word first), and a match must be followed by a
+/// delimiter (the end of the text counts as one).
 std::optional<qsizetype> findText(QStringView text, qsizetype selectionStart, qsizetype selectionLength,
                                   QStringView pattern, const FindOptions &options);
 

@@ -9,6 +9,7 @@
 #include "settings/settingsstore.h"
 #include "ui/hintstyle.h"
 #include "ui/lettericon.h"
+#include "ui/mditiling.h"
 #include "ui/messageboxes.h"
 #include "ui/textprinter.h"
 
@@ -548,7 +549,7 @@ void TEditForm::reduire1Click()
 void TEditForm::Mozaque1Click()
 {
     if (QMdiArea *area = mdiArea())
-        area->tileSubWindows();
+        ui::tileHorizontally(area);
 }
 
 void TEditForm::Cascade1Click()

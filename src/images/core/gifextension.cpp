@@ -44,4 +44,18 @@ int TExtension::delay() const
     return static_cast<std::uint8_t>(m_fixed[2]) | (static_cast<std::uint8_t>(m_fixed[3]) << 8);
 }
 
+int TExtension::disposal() const
+{
+    if (m_kind != GraphicControl || m_fixed.size() < 2)
+        return 0;
+    return (static_cast<std::uint8_t>(m_fixed[1]) >> 2) & 0x07;
+}
+
+int TExtension::transparentIndex() const
+{
+    if (m_kind != GraphicControl || m_fixed.size() < 5 || !(m_fixed[1] & 0x01))
+        return -1;
+    return static_cast<std::uint8_t>(m_fixed[4]);
+}
+
 } // namespace images

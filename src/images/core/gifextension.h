@@ -1,5 +1,6 @@
 // One extension block of a GIF file, kept as read: its kind, its fixed bytes and its data
-// sub-blocks. Only the delay of a graphic control extension is used by the program.
+// sub-blocks. The delay, disposal and transparent index of a graphic control extension drive
+// the animation.
 #pragma once
 
 #include "images/core/bytebuffer.h"
@@ -34,6 +35,10 @@ public:
 
     /// Delay of a graphic control extension in hundredths of a second; 0 for other kinds.
     int delay() const;
+    /// Disposal method of a graphic control extension (0 to 7); 0 for other kinds.
+    int disposal() const;
+    /// Transparent colour index of a graphic control extension, -1 when it has none.
+    int transparentIndex() const;
 
 private:
     explicit TExtension(Kind kind) : m_kind(kind) {}

@@ -80,13 +80,31 @@ void TGifSubImage::write(QByteArray &out) const
     writer.subBlocks(m_data);
 }
 
-int TGifSubImage::delay() const
+const TExtension *TGifSubImage::graphicControl() const
 {
     for (auto it = m_extensions.rbegin(); it != m_extensions.rend(); ++it) {
         if (it->kind() == TExtension::GraphicControl)
-            return it->delay();
+            return &*it;
     }
-    return 0;
+    return nullptr;
+}
+
+int TGifSubImage::delay() const
+{
+    const TExtension *control = graphicControl();
+    return control ? control->delay() : 0;
+}
+
+int TGifSubImage::disposal() const
+{
+    const TExtension *control = graphicControl();
+    return control ? control->disposal() : 0;
+}
+
+int TGifSubImage::transparentIndex() const
+{
+    const TExtension *control = graphicControl();
+    return control ? control->transparentIndex() : -1;
 }
 
 const QImage &TGifSubImage::bitmap() const

@@ -58,11 +58,17 @@ public:
     void setExtensions(std::vector<TExtension> extensions) { m_extensions = std::move(extensions); }
     /// Delay of the last graphic control extension before the image, 0 when none.
     int delay() const;
+    /// Disposal method of the last graphic control extension before the image, 0 when none.
+    int disposal() const;
+    /// Transparent index of the last graphic control extension before the image, -1 when none.
+    int transparentIndex() const;
 
     /// The image as an 8-bit palette bitmap (built once, then kept).
     const QImage &bitmap() const;
 
 private:
+    const TExtension *graphicControl() const;
+
     const TGifFile *m_owner;
     int m_left = 0;
     int m_top = 0;

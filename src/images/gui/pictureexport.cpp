@@ -2,12 +2,23 @@
 #include "images/gui/pictureexport.h"
 
 #include "images/core/bmpcodec.h"
+#include "images/core/imageerrors.h"
 #include "images/core/jpegcodec.h"
 #include "images/core/picturefile.h"
 
 #include <QFileInfo>
 
 namespace images {
+
+namespace {
+
+bool isSameFile(const QString &one, const QString &other)
+{
+    const QString canonical = QFileInfo(one).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(other).canonicalFilePath();
+}
+
+} // namespace
 
 PictureExport::PictureExport(SaveAsker askSaveName, std::function<bool(const QString &)> confirmReplace)
     : m_askSaveName(std::move(askSaveName))
@@ -27,17 +38,19 @@ void PictureExport::exportReduced(PictureKind kind, const QImage &picture, QSize
         return;
     const QImage reduced = reducedCopy(picture, size.width(), size.height());
     SaveRequest request{folder, current, {}, {}};
-    if (kind == PictureKind::Jpeg) {
-        request.defaultSuffix = QStringLiteral("JPG");
-        request.filter = QStringLiteral("jpeg|*.jpg");
-        if (const QString name = ask(request); !name.isEmpty())
-            JpegCodec::write(reduced, name, 90);
-    } else {
-        request.defaultSuffix = QStringLiteral("BMP");
-        request.filter = QStringLiteral("Bitmap|*.bmp");
-        if (const QString name = ask(request); !name.isEmpty())
-            BmpCodec::write(reduced, name);
-    }
+    const bool jpeg = kind == PictureKind::Jpeg;
+    request.defaultSuffix = jpeg ? QStringLiteral("JPG") : QStringLiteral("BMP");
+    request.filter = jpeg ? QStringLiteral("jpeg|*.jpg") : QStringLiteral("Bitmap|*.bmp");
+    const QString name = ask(request);
+    if (name.isEmpty())
+        return;
+    // The name proposed is the source's own: taking it would lose the picture for its copy.
+    if (isSameFile(name, current))
+        throw EInOutError(QStringLiteral("La copie réduite ne peut pas remplacer l'image d'origine %1.").arg(current));
+    if (jpeg)
+        JpegCodec::write(reduced, name, 90);
+    else
+        BmpCodec::write(reduced, name);
 }
 
 void PictureExport::convert(PictureKind kind, const QString &fileName) const

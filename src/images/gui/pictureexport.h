@@ -21,7 +21,8 @@ public:
     void setReplaceConfirmation(std::function<bool(const QString &)> confirm) { m_confirmReplace = std::move(confirm); }
 
     /// Asks where to write \a picture reduced to \a size (blank first row and column), proposing
-    /// \a current in \a folder, and writes it as a \a kind file. Raises the writer's error.
+    /// \a current in \a folder, and writes it as a \a kind file. Raises the writer's error, or
+    /// EInOutError without writing anything when the name chosen is the source \a current itself.
     void exportReduced(PictureKind kind, const QImage &picture, QSize size, const QString &folder,
                        const QString &current) const;
     /// Converts \a fileName, a BMP file for kind Bmp and a JPEG file for kind Jpeg, to the other

@@ -4,7 +4,6 @@
 #include "images/core/imageerrors.h"
 
 #include <QApplication>
-#include <QPainter>
 #include <QPixmap>
 
 namespace images {
@@ -27,6 +26,7 @@ public:
 TGifImage::TGifImage(QWidget *parent)
     : QLabel(parent)
     , m_file(std::make_unique<TGifFile>())
+    , m_animation(std::make_unique<GifAnimation>(*m_file))
 {
     setAlignment(Qt::AlignCenter);
     m_timer.setInterval(1000);
@@ -47,6 +47,7 @@ bool TGifImage::loadFromFile(const QString &path)
             throw LoadSuperseded();
     };
     auto file = std::make_unique<TGifFile>();
+    auto animation = std::make_unique<GifAnimation>(*file);
     QImage first;
     try {
         const WaitCursor wait;
@@ -54,11 +55,12 @@ bool TGifImage::loadFromFile(const QString &path)
         if (number != m_loadNumber)
             return false;
         file->loadFromFile(path, rowDone);
-        first = file->image(1).bitmap().convertToFormat(QImage::Format_RGB32);
+        first = animation->compose(1);
     } catch (const LoadSuperseded &) {
         return false;
     }
     m_file = std::move(file);
+    m_animation = std::move(animation);
     m_frame = 1;
     m_timer.stop();
     if (m_file->imageCount() != 1) {
@@ -92,17 +94,7 @@ void TGifImage::timerTick()
         return;
     try {
         m_frame = m_frame % count + 1;
-        const TGifSubImage &image = m_file->image(m_frame);
-        if (m_frame == 1) {
-            showPicture(image.bitmap().convertToFormat(QImage::Format_RGB32));
-            return;
-        }
-        QImage picture = m_picture;
-        if (!image.bitmap().isNull() && !picture.isNull()) {
-            QPainter painter(&picture);
-            painter.drawImage(image.left(), image.top(), image.bitmap());
-        }
-        showPicture(std::move(picture));
+        showPicture(m_animation->compose(m_frame));
     } catch (const ImageError &) {
         // A frame that cannot be made (out of memory) ends the animation; the picture stays.
         m_timer.stop();

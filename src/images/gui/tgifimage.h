@@ -1,8 +1,10 @@
 // The animated GIF picture control: an image control that owns a GIF file model, shows its
-// first image and plays the others on a timer, each drawn over what is already shown at its
-// own position until the first image comes round again.
+// first image and plays the others on a timer, each composed over what is already shown at its
+// own position (with its transparency and disposal method) until the first image comes round
+// again.
 #pragma once
 
+#include "images/core/gifanimation.h"
 #include "images/core/giffile.h"
 
 #include <QImage>
@@ -28,7 +30,7 @@ public:
     /// Writes the current model with the GIF writer; raises its error.
     void saveToFile(const QString &path);
 
-    /// The image shown, frames accumulated as played.
+    /// The image shown: the frames composed as played, transparent where none has drawn.
     const QImage &picture() const { return m_picture; }
     const TGifFile &file() const { return *m_file; }
     /// Number of the frame shown, from 1.
@@ -48,6 +50,7 @@ private:
     void showPicture(QImage picture);
 
     std::unique_ptr<TGifFile> m_file;
+    std::unique_ptr<GifAnimation> m_animation;
     QTimer m_timer;
     QImage m_picture;
     int m_frame = 1;

@@ -91,7 +91,7 @@ void TStarSocket::SetServer(const QString &text)
     m_server = text;
     if (text.isEmpty())
         return;
-    if (text.at(0) >= u'0' && text.at(0) <= u'9') {
+    if (isDottedAddress(text)) {
         m_addressText = text;
         m_hostName.clear();
     } else {

@@ -40,7 +40,7 @@ public:
 
     /// A new socket, unless one exists already.
     void CreateSocket();
-    /// A leading digit makes \a text the AddressText, anything else the HostName.
+    /// A text that parses as an address becomes the AddressText, anything else the HostName.
     void SetServer(const QString &text);
     void SetAddress(const QString &dotted);
     /// The port of the address to connect to or listen on (not the Port field).

@@ -1,5 +1,7 @@
 #include "resexplorer/core/hexdumplayout.h"
 
+#include "platform/textcodec.h"
+
 #include <algorithm>
 
 namespace resexplorer {
@@ -134,7 +136,7 @@ QString HexDumpLayout::characterText(const ByteBlock &data, std::int64_t row) co
     for (int i = 0; i < count; ++i) {
         std::uint8_t byte = 0;
         if (data.byteAt(start + i, byte))
-            text[i] = QChar(byte);
+            text[i] = platform::windows1252(byte);
     }
     return text;
 }

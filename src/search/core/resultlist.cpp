@@ -68,12 +68,30 @@ std::optional<QString> existingFile(const QString &line)
     return matchIgnoringCase(line);
 }
 
-std::optional<QString> fileOfLine(qsizetype caretLine, const std::function<QString(qsizetype)> &lineAt)
+bool isHeaderLine(const QString &line)
+{
+    if (line.trimmed().isEmpty())
+        return false;
+    qsizetype digits = 0;
+    while (digits < line.size() && line[digits] >= '0' && line[digits] <= '9')
+        ++digits;
+    return digits == 0 || !QStringView(line).sliced(digits).startsWith(QLatin1String(" : "));
+}
+
+std::optional<QString> headerOfLine(qsizetype caretLine, const std::function<QString(qsizetype)> &lineAt)
 {
     for (qsizetype n = caretLine; n >= 0; --n) {
-        if (auto file = existingFile(lineAt(n)))
-            return file;
+        QString line = lineAt(n);
+        if (isHeaderLine(line))
+            return line;
     }
+    return std::nullopt;
+}
+
+std::optional<QString> fileOfLine(qsizetype caretLine, const std::function<QString(qsizetype)> &lineAt)
+{
+    if (const auto header = headerOfLine(caretLine, lineAt))
+        return existingFile(*header);
     return std::nullopt;
 }
 

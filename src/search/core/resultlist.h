@@ -24,8 +24,17 @@ QString matchLine(std::int64_t lineNumber, const QString &text);
 /// (lists saved with upper-case paths), the real path then. Folders are not files.
 std::optional<QString> existingFile(const QString &line);
 
-/// The file the line \a caretLine belongs to (memoselectfile): that line when it names an
-/// existing file, else the nearest line above it that does. \a lineAt gives line n of the list.
+/// True for a line shaped like a file's header in the list: neither blank nor a matching line
+/// ("number : text").
+bool isHeaderLine(const QString &line);
+
+/// The header of the block the line \a caretLine belongs to: that line or the nearest one above it
+/// shaped like a header (isHeaderLine). \a lineAt gives line n of the list.
+std::optional<QString> headerOfLine(qsizetype caretLine, const std::function<QString(qsizetype)> &lineAt);
+
+/// The file the line \a caretLine belongs to (memoselectfile): the existing file its header names.
+/// Nothing when there is no header above, or when the header's file no longer exists (a deleted
+/// file never leads to the file of the block before).
 std::optional<QString> fileOfLine(qsizetype caretLine, const std::function<QString(qsizetype)> &lineAt);
 
 /// The bytes of a result list file holding \a lines.

@@ -38,7 +38,15 @@ std::optional<QString> ResultListActions::memoselectfile() const
 {
     const QTextDocument *document = m_Memo1->document();
     const int caretLine = document->findBlock(m_Memo1->textCursor().selectionStart()).blockNumber();
-    return fileOfLine(caretLine, [document](qsizetype n) { return document->findBlockByNumber(int(n)).text(); });
+    const auto header = headerOfLine(caretLine, [document](qsizetype n) {
+        return document->findBlockByNumber(int(n)).text();
+    });
+    if (!header)
+        return std::nullopt;
+    auto file = existingFile(*header);
+    if (!file)
+        ui::showError(m_Memo1->window(), QStringLiteral("Le fichier %1 n'existe plus.").arg(header->trimmed()));
+    return file;
 }
 
 QStringList ResultListActions::lines() const

@@ -31,7 +31,8 @@ public:
     ResultListActions(QPlainTextEdit *Memo1, SearchHost &host, ui::SavePrintDialogs &dialogs,
                       const QString &startupDirectory, SearchText searchText, QObject *parent = nullptr);
 
-    /// The file the caret's line belongs to (where a selection begins): see fileOfLine().
+    /// The file the caret's line belongs to (where a selection begins): see fileOfLine(). When
+    /// the block's header names a file that no longer exists, a message box says so.
     std::optional<QString> memoselectfile() const;
     /// The lines of the list.
     QStringList lines() const;

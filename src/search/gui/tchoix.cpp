@@ -412,15 +412,15 @@ void Tchoix::choix_extClick()
 
 void Tchoix::Edit2Change()
 {
-    const int selected = selectedExtensionItem();
-    if (selected >= 0)
-        m_rememberedExtension = selected;
+    // Only the item selected at this change counts: the first letter typed clears the choice,
+    // so erasing what was typed comes back to item 0.
+    const int remembered = selectedExtensionItem();
     m_choix_ext->setItemIndex(-1);
     const QString text = m_Edit2->text();
     if (!text.isEmpty()) {
         m_filtre_rep->setMask(QStringLiteral("*.") + text);
     } else {
-        m_choix_ext->setItemIndex(m_rememberedExtension >= 0 ? m_rememberedExtension : 0);
+        m_choix_ext->setItemIndex(remembered >= 0 ? remembered : 0);
     }
 }
 

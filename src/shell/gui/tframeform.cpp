@@ -1,6 +1,7 @@
 #include "shell/gui/tframeform.h"
 
 #include "editor/gui/childmenumerger.h"
+#include "editor/gui/fontcolourdialog.h"
 #include "editor/gui/framedialogs.h"
 #include "editor/gui/teditform.h"
 #include "search/gui/resultlistactions.h"
@@ -12,6 +13,7 @@
 #include "shell/core/windowplacement.h"
 #include "ui/hintstyle.h"
 #include "ui/lettericon.h"
+#include "ui/mditiling.h"
 #include "ui/messageboxes.h"
 #include "ui/networkdrivedialog.h"
 #include "ui/windowsfilter.h"
@@ -22,14 +24,12 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QStatusBar>
@@ -47,8 +47,6 @@ const QString SourceFileFilter = QStringLiteral(
     "Fichiers pascal (*.pas)|*.PAS|Fichiers C (*.C)|*.C|Fichiers texte (*.asc)|*.ASC|"
     "Fichiers texte (*.txt)|*.TXT|Fichiers texte (*.doc)|*.DOC|Tout les fichiers (*.*) |*.*");
 
-// Names of 255 characters or more are not opened when dropped.
-constexpr int DroppedNameLimit = 255;
 
 } // namespace
 
@@ -329,7 +327,8 @@ void Tframeform::fillWindowMenu()
         m_actions.insert(QLatin1String(name), item);
         return item;
     };
-    connect(addAction(QStringLiteral("&Mosaique"), "Mosaique1"), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
+    connect(addAction(QStringLiteral("&Mosaique"), "Mosaique1"), &QAction::triggered, m_mdi,
+            [this] { ui::tileHorizontally(m_mdi); });
     connect(addAction(QStringLiteral("&Cascade"), "Cascade1"), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
     connect(addAction(QStringLiteral("&Réorganiser les icones"), "Reorganiserlesicones1"), &QAction::triggered, this,
             &Tframeform::Reorganiserlesicones1Click);
@@ -461,10 +460,10 @@ void Tframeform::ToolBtnClearMemoClick()
 
 void Tframeform::ToolBtnpoliceClick()
 {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, m_Memo1->font(), this);
-    if (ok)
-        m_Memo1->setFont(chosen);
+    editor::FontColourDialog *dialog = m_dialogs->fontDialog();
+    dialog->setCurrent(m_Memo1->font(), m_Memo1->palette().color(QPalette::Text));
+    if (dialog->exec() == QDialog::Accepted)
+        m_Memo1->setFont(dialog->selectedFont());
 }
 
 void Tframeform::Ouvrir1Click()
@@ -480,8 +479,7 @@ void Tframeform::Ouvrir1Click()
 void Tframeform::Configurationimpression1Click()
 {
     setResultsVisible(true);
-    QPageSetupDialog dialog(&m_dialogs->printer(), this);
-    dialog.exec();
+    m_dialogs->runPrinterSetupDialog();
 }
 
 void Tframeform::HScrollBar1Click()
@@ -580,7 +578,7 @@ void Tframeform::dropEvent(QDropEvent *event)
 {
     for (const QUrl &url : event->mimeData()->urls()) {
         const QString name = url.toLocalFile();
-        if (name.isEmpty() || name.size() >= DroppedNameLimit)
+        if (name.isEmpty())
             continue;
         openchild(name);
     }
