@@ -95,6 +95,7 @@ void TFormregTest::init()
     }));
     m_window = std::make_unique<tools::TFormreg>(tools::RegistryHives(hive, m_dir->filePath(QStringLiteral("wine"))));
     m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
 
 void TFormregTest::controlsAndFirstView()
@@ -124,7 +125,7 @@ void TFormregTest::walkAndHistory()
     // A double click goes down too.
     select("ListSub", QStringLiteral("Classes"));
     auto *list = control<QListWidget>("ListSub");
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->currentItem()).center());
+    emit list->itemDoubleClicked(list->currentItem());
     QCOMPARE(status(), QStringLiteral("Software\\Classes"));
     QCOMPARE(history(), (QStringList{"\\", "\\Software"}));
     // Enter with nothing selected does nothing.
