@@ -172,7 +172,10 @@ void TFormWebNav::buildControls()
 
 void TFormWebNav::connectControls()
 {
-    m_ComboURLs->lineEdit()->installEventFilter(new EnterFilter(this, [this] { ComboURLsEnter(); }));
+    // Keys reach the box (which hands them to its line edit directly) or the line edit itself.
+    auto *enter = new EnterFilter(this, [this] { ComboURLsEnter(); });
+    m_ComboURLs->installEventFilter(enter);
+    m_ComboURLs->lineEdit()->installEventFilter(enter);
     connect(m_ComboURLs, &QComboBox::activated, this, &TFormWebNav::ComboURLsClick);
     connect(m_ComboURLs, &QComboBox::editTextChanged, this, &TFormWebNav::ComboURLsChange);
     connect(m_SpeedButton4, &QToolButton::clicked, this, &TFormWebNav::ToolBtnRefreshClick);

@@ -55,6 +55,17 @@ QListWidget *nameList(QWidget *parent, const char *name)
     return list;
 }
 
+QWidget *captioned(QLabel *caption, QWidget *control)
+{
+    auto *column = new QWidget;
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(caption);
+    layout->addWidget(control, 1);
+    return column;
+}
+
 // Refills \a list without reporting the change as a choice of the user.
 void fill(QListWidget *list, const QStringList &names)
 {
@@ -117,8 +128,6 @@ void TFormreg::buildControls()
     m_ComboLast->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     bar->addWidget(label(panel3, "Label4", QStringLiteral("Liste clés")));
     bar->addWidget(m_ComboLast, 1);
-    bar->addWidget(label(panel3, "Label1", QStringLiteral("Sous clés")), 1);
-    bar->addWidget(label(panel3, "Label2", QStringLiteral("Valeur de clé")), 1);
 
     auto *panel1 = named(new QWidget(this), "Panel1");
     m_ListSub = nameList(panel1, "ListSub");
@@ -138,9 +147,10 @@ void TFormreg::buildControls()
     m_memo1->setPalette(memoPalette);
     auto *splitter1 = named(new QSplitter(Qt::Horizontal, panel1), "Splitter1");
     auto *splitter2 = named(new QSplitter(Qt::Horizontal, splitter1), "Splitter2");
-    splitter1->addWidget(m_ListSub);
+    // Each list under its caption, so the captions follow the splitters.
+    splitter1->addWidget(captioned(label(panel1, "Label1", QStringLiteral("Sous clés")), m_ListSub));
     splitter1->addWidget(splitter2);
-    splitter2->addWidget(m_ListValues);
+    splitter2->addWidget(captioned(label(panel1, "Label2", QStringLiteral("Valeur de clé")), m_ListValues));
     splitter2->addWidget(m_memo1);
     splitter1->setStretchFactor(1, 2);
     splitter2->setStretchFactor(1, 1);
