@@ -90,7 +90,7 @@ TFormreg::TFormreg(const RegistryHives &hives, QWidget *parent)
     setWindowTitle(QStringLiteral("visualiseur de base de registre"));
     buildControls();
     connectControls();
-    resize(760, 520);
+    resize(900, 560);
     refresh();
     {
         const QSignalBlocker quiet(m_ComboKey);
@@ -152,8 +152,9 @@ void TFormreg::buildControls()
     splitter1->addWidget(splitter2);
     splitter2->addWidget(captioned(label(panel1, "Label2", QStringLiteral("Valeur de clé")), m_ListValues));
     splitter2->addWidget(m_memo1);
-    splitter1->setStretchFactor(1, 2);
-    splitter2->setStretchFactor(1, 1);
+    // Room for a whole dump line in the value box.
+    splitter1->setSizes({220, 680});
+    splitter2->setSizes({220, 460});
     auto *middle = new QVBoxLayout(panel1);
     middle->setContentsMargins(0, 0, 0, 0);
     middle->addWidget(splitter1);
