@@ -26,6 +26,14 @@ private slots:
     void toolbarOpensOneWindowAndSourceGoesToAnEditor();
 };
 
+// Qt WebEngine 6.4 as Debian builds it frees one of Chromium's own objects with a sized delete
+// of the wrong size, deep inside the library; in the sanitizer build that one check is left
+// off for this test, every other one stays on.
+extern "C" const char *__asan_default_options()
+{
+    return "new_delete_type_mismatch=0";
+}
+
 namespace {
 
 QList<net::TFormWebNav *> webWindows()
