@@ -18,6 +18,15 @@ namespace {
 // Windows does not nest keys deeper than this; deeper paths are refused as damaged.
 constexpr qsizetype kMaxKeyDepth = 512;
 
+// The header line of a Wine hive naming the key its paths are relative to.
+constexpr QStringView kWineRelativeTo = u";; All keys relative to ";
+
+// The header writes each "\" of the key doubled.
+QString unescapeWinePath(QStringView path)
+{
+    return path.trimmed().toString().replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
+}
+
 int hexDigit(QChar c)
 {
     const char16_t u = c.unicode();
@@ -111,10 +120,13 @@ private:
         if (line.isEmpty())
             return;
         if (line.startsWith(';') || line.startsWith('#')) {
-            // Wine's own annotations ("#time=") mean nothing here. A comment added to an export
-            // by hand would be lost by a rewrite, so it counts as a line not taken in.
+            // Wine's own annotations ("#time=") mean nothing here, but for the key its paths are
+            // relative to. A comment added to an export by hand would be lost by a rewrite, so it
+            // counts as a line not taken in.
             if (!isWine())
                 damaged();
+            else if (line.startsWith(kWineRelativeTo))
+                m_report.wineRelativeTo = unescapeWinePath(line.mid(kWineRelativeTo.size()));
             return;
         }
         if (line.startsWith('['))

@@ -23,6 +23,9 @@ struct RegistryReadReport {
     bool unreadable = false; ///< something is there that could not be read at all
     /// Lines not taken in: bad lines, a missing first line, comments of an export.
     int damagedLines = 0;
+    /// Wine hives: the key their paths are relative to, as their header names it
+    /// ("\User\S-1-5-21-0-0-0-1000"); empty when there is no such header.
+    QString wineRelativeTo;
 
     /// True when the file holds something that was not taken in, so rewriting it would lose it.
     bool damaged() const { return unreadable || damagedLines > 0; }

@@ -59,6 +59,8 @@ public:
     bool apply(const SettingsBatch &batch);
 
     QString errorString() const { return m_error; }
+    /// The hive file the settings are kept in.
+    const QString &hivePath() const { return m_hive.path(); }
 
 private:
     template <typename Key, typename Value>

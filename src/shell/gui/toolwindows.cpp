@@ -1,9 +1,11 @@
 #include "shell/gui/toolwindows.h"
 
+#include "net/gui/tformwebnav.h"
 #include "net/gui/tftpsimple.h"
 #include "resexplorer/gui/tmainform.h"
 #include "settings/settingsstore.h"
 #include "shell/gui/tframeform.h"
+#include "tools/gui/tformreg.h"
 
 #include <QApplication>
 
@@ -22,6 +24,20 @@ QList<ToolWindowKind> toolWindowKinds()
     kinds.append({QStringLiteral("ToolBtnRessource"), QStringLiteral("TMainform"),
                   [](QWidget *owner, const settings::SettingsStore &) -> QWidget * {
                       return new resexplorer::TMainForm(owner);
+                  }});
+    kinds.append({QStringLiteral("ToolBtnHtml"), QStringLiteral("TFormWebNav"),
+                  [](QWidget *owner, const settings::SettingsStore &store) -> QWidget * {
+                      auto *window = new net::TFormWebNav(store, owner);
+                      // "Voir le code source" shows the page's source in the program's own editor.
+                      if (auto *frame = qobject_cast<Tframeform *>(owner))
+                          window->setSourceViewer([frame](const QString &caption, const QString &text) {
+                              frame->textchild(caption, text);
+                          });
+                      return window;
+                  }});
+    kinds.append({QStringLiteral("ToolBtnReg"), QStringLiteral("TFormreg"),
+                  [](QWidget *owner, const settings::SettingsStore &store) -> QWidget * {
+                      return new tools::TFormreg(store, owner);
                   }});
     return kinds;
 }
