@@ -16,6 +16,7 @@ packages=(
   # tests
   xvfb xauth xdotool x11-utils xclip imagemagick gifsicle sox poppler-utils
   python3 python3-pyftpdlib vsftpd unrtf
+  icoutils
   mingw-w64 clang libclang-rt-14-dev
   ripgrep hyperfine
 )
