@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
@@ -49,6 +50,43 @@ QImage magickFrame(const QString &path, int index, QPoint *offset)
     for (int y = 0; y < height; ++y)
         std::memcpy(image.scanLine(y), rgb.constData() + qsizetype(y) * width * 3, size_t(width) * 3);
     return image;
+}
+
+QImage magickRgba(const QString &path, int index)
+{
+    const QString frame = QStringLiteral("%1[%2]").arg(path).arg(index);
+    const QList<QByteArray> geometry =
+        runTool(QStringLiteral("/usr/bin/identify"), {QStringLiteral("-format"), QStringLiteral("%w %h"), frame}).split(' ');
+    if (geometry.size() != 2)
+        throw std::runtime_error("identify gave no geometry");
+    const int width = geometry[0].toInt();
+    const int height = geometry[1].toInt();
+    const QByteArray rgba = runTool(QStringLiteral("/usr/bin/convert"),
+                                    {frame, QStringLiteral("-depth"), QStringLiteral("8"), QStringLiteral("rgba:-")});
+    if (rgba.size() != qsizetype(width) * height * 4)
+        throw std::runtime_error("convert gave an unexpected pixel count");
+    QImage image(width, height, QImage::Format_RGBA8888);
+    for (int y = 0; y < height; ++y)
+        std::memcpy(image.scanLine(y), rgba.constData() + qsizetype(y) * width * 4, size_t(width) * 4);
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+int differingPixels(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return std::max(a.width() * a.height(), b.width() * b.height()) + 1;
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32);
+    int differing = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const QRgb *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
+        const QRgb *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
+        for (int i = 0; i < x.width(); ++i) {
+            const bool clear = qAlpha(p[i]) == 0 && qAlpha(q[i]) == 0;
+            differing += !clear && p[i] != q[i] ? 1 : 0;
+        }
+    }
+    return differing;
 }
 
 QString scratchPath(const QString &name)
