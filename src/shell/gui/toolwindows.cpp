@@ -1,5 +1,6 @@
 #include "shell/gui/toolwindows.h"
 
+#include "images/gui/tboite_icone.h"
 #include "net/gui/tftpsimple.h"
 #include "resexplorer/gui/tmainform.h"
 #include "settings/settingsstore.h"
@@ -20,6 +21,10 @@ QList<ToolWindowKind> toolWindowKinds()
     kinds.append({QStringLiteral("ToolBtnRessource"), QStringLiteral("TMainform"),
                   [](QWidget *owner, const settings::SettingsStore &) -> QWidget * {
                       return new resexplorer::TMainForm(owner);
+                  }});
+    kinds.append({QStringLiteral("ToolBtnicone"), QStringLiteral("Tboite_icone"),
+                  [](QWidget *owner, const settings::SettingsStore &store) -> QWidget * {
+                      return new images::Tboite_icone(store, owner);
                   }});
     return kinds;
 }
