@@ -16,12 +16,14 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
@@ -58,6 +60,9 @@ Tboite_icone::Tboite_icone(const settings::SettingsStore &store, QWidget *parent
     buildControls();
     connectControls();
     readini();
+    // Without a window manager to maximise it, the window still covers the screen.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
@@ -143,6 +148,8 @@ void Tboite_icone::buildControls()
     m_ListView->setWrapping(true);
     m_ListView->setUniformItemSizes(true);
     m_ListView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Items have no caption, so the selection shows on the icon's cell.
+    m_ListView->setStyleSheet(QStringLiteral("QListView::item:selected { background: palette(highlight); }"));
 
     m_Splitter1 = new QSplitter(Qt::Horizontal, this);
     m_Splitter1->setObjectName(QStringLiteral("Splitter1"));

@@ -10,7 +10,9 @@
 #include "ui/messageboxes.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPixmap>
+#include <QScreen>
 #include <QPushButton>
 
 namespace images {
@@ -60,6 +62,9 @@ TGlyphDlg::TGlyphDlg(const QString &folder, QWidget *parent)
     layOut();
     m_pageStart = 0;
     RemplirBoutons();
+    // Without a window manager to maximise it, the window still covers the screen.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
