@@ -26,7 +26,9 @@ void PictureExport::exportReduced(PictureKind kind, const QImage &picture, QSize
     if (kind != PictureKind::Jpeg && kind != PictureKind::Bmp)
         return;
     const QImage reduced = reducedCopy(picture, size.width(), size.height());
-    SaveRequest request{folder, current, {}, {}};
+    SaveRequest request;
+    request.folder = folder;
+    request.proposedName = current;
     if (kind == PictureKind::Jpeg) {
         request.defaultSuffix = QStringLiteral("JPG");
         request.filter = QStringLiteral("jpeg|*.jpg");
