@@ -17,6 +17,7 @@ packages=(
   # tests
   xvfb xauth xdotool imagemagick gifsicle poppler-utils unrtf
   python3 python3-pyftpdlib vsftpd
+  icoutils
   mingw-w64
   desktop-file-utils dpkg-dev man-db
   # benchmark

@@ -53,30 +53,49 @@ QImage magickFrame(const QString &path, int index, QPoint *offset)
     return image;
 }
 
+QImage magickRgba(const QString &path, int index)
+{
+    const QString frame = QStringLiteral("%1[%2]").arg(path).arg(index);
+    const QList<QByteArray> geometry =
+        runTool(QStringLiteral("/usr/bin/identify"), {QStringLiteral("-format"), QStringLiteral("%w %h"), frame}).split(' ');
+    if (geometry.size() != 2)
+        throw std::runtime_error("identify gave no geometry");
+    const int width = geometry[0].toInt();
+    const int height = geometry[1].toInt();
+    const QByteArray rgba = runTool(QStringLiteral("/usr/bin/convert"),
+                                    {frame, QStringLiteral("-depth"), QStringLiteral("8"), QStringLiteral("rgba:-")});
+    if (rgba.size() != qsizetype(width) * height * 4)
+        throw std::runtime_error("convert gave an unexpected pixel count");
+    QImage image(width, height, QImage::Format_RGBA8888);
+    for (int y = 0; y < height; ++y)
+        std::memcpy(image.scanLine(y), rgba.constData() + qsizetype(y) * width * 4, size_t(width) * 4);
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+int differingPixels(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return std::max(a.width() * a.height(), b.width() * b.height()) + 1;
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32);
+    int differing = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const QRgb *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
+        const QRgb *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
+        for (int i = 0; i < x.width(); ++i) {
+            const bool clear = qAlpha(p[i]) == 0 && qAlpha(q[i]) == 0;
+            differing += !clear && p[i] != q[i] ? 1 : 0;
+        }
+    }
+    return differing;
+}
+
 QImage magickCoalescedFrame(const QString &path, int index)
 {
     const QString coalesced = path + QStringLiteral("-coalesced.miff");
     if (!QFileInfo::exists(coalesced))
         magick({path, QStringLiteral("-coalesce"), coalesced});
-    const QString frame = QStringLiteral("%1[%2]").arg(coalesced).arg(index);
-    const QList<QByteArray> size =
-        runTool(QStringLiteral("/usr/bin/identify"), {QStringLiteral("-format"), QStringLiteral("%w %h"), frame}).split(' ');
-    if (size.size() != 2)
-        throw std::runtime_error("identify gave no size");
-    const int width = size[0].toInt();
-    const int height = size[1].toInt();
-    const QByteArray rgba = runTool(QStringLiteral("/usr/bin/convert"),
-                                    {frame, QStringLiteral("-depth"), QStringLiteral("8"), QStringLiteral("rgba:-")});
-    if (rgba.size() != qsizetype(width) * height * 4)
-        throw std::runtime_error("convert gave an unexpected pixel count");
-    QImage image(width, height, QImage::Format_ARGB32);
-    for (int y = 0; y < height; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        const auto *bytes = reinterpret_cast<const uchar *>(rgba.constData()) + qsizetype(y) * width * 4;
-        for (int x = 0; x < width; ++x, bytes += 4)
-            line[x] = qRgba(bytes[0], bytes[1], bytes[2], bytes[3]);
-    }
-    return image;
+    return magickRgba(coalesced, index);
 }
 
 int maxVisibleDifference(const QImage &a, const QImage &b)

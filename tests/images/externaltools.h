@@ -35,6 +35,13 @@ QImage magickCoalescedFrame(const QString &path, int index);
 /// when their sizes differ or a pixel is transparent in one and not in the other.
 int maxVisibleDifference(const QImage &a, const QImage &b);
 
+/// Image \a index of \a path as ImageMagick decodes it, alpha included, as ARGB32.
+QImage magickRgba(const QString &path, int index = 0);
+
+/// Number of pixels that differ between two ARGB pictures of the same size (all of them when
+/// the sizes differ); the colour of fully transparent pixels does not count.
+int differingPixels(const QImage &a, const QImage &b);
+
 /// A folder for generated files, removed at exit.
 QString scratchPath(const QString &name);
 

@@ -1,5 +1,5 @@
-// Appends the pieces of a GIF file to a byte array: little-endian numbers, colour tables and
-// data sub-blocks.
+// Appends the pieces of a binary picture file to a byte array: little-endian numbers, and for
+// GIF files colour tables and data sub-blocks.
 #pragma once
 
 #include <QByteArray>
@@ -20,6 +20,11 @@ public:
     {
         u8(static_cast<std::uint8_t>(value & 0xFF));
         u8(static_cast<std::uint8_t>((value >> 8) & 0xFF));
+    }
+    void u32le(std::uint32_t value)
+    {
+        u16le(static_cast<int>(value & 0xFFFF));
+        u16le(static_cast<int>(value >> 16));
     }
     void bytes(const QByteArray &bytes) { m_out.append(bytes); }
     /// The first \a count entries of \a table, red, green, blue.

@@ -67,6 +67,12 @@ public:
     using ImageError::ImageError;
 };
 
+/// An icon file, or one image of it, that cannot be read or written.
+class EIconError : public ImageError {
+public:
+    using ImageError::ImageError;
+};
+
 /// A row stored into a matrix with the wrong length.
 class EMatrixRowError : public ImageError {
 public:

@@ -37,7 +37,9 @@ void PictureExport::exportReduced(PictureKind kind, const QImage &picture, QSize
     if (kind != PictureKind::Jpeg && kind != PictureKind::Bmp)
         return;
     const QImage reduced = reducedCopy(picture, size.width(), size.height());
-    SaveRequest request{folder, current, {}, {}};
+    SaveRequest request;
+    request.folder = folder;
+    request.proposedName = current;
     const bool jpeg = kind == PictureKind::Jpeg;
     request.defaultSuffix = jpeg ? QStringLiteral("JPG") : QStringLiteral("BMP");
     request.filter = jpeg ? QStringLiteral("jpeg|*.jpg") : QStringLiteral("Bitmap|*.bmp");

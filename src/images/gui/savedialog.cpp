@@ -10,7 +10,11 @@ namespace images {
 QString askSaveName(QWidget *parent, const SaveRequest &request)
 {
     QFileDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("SaveDialog1"));
+    dialog.setObjectName(request.dialogName);
+    if (!request.title.isEmpty())
+        dialog.setWindowTitle(request.title);
+    if (!request.confirmOverwrite)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontUseNativeDialog);

@@ -28,10 +28,10 @@ void TCursorResEntry::writeData(QIODevice &out)
 {
     const ByteSpan resource = data();
     const ByteSpan bytes = resource.from(kHotSpotSize);
-    IconDirEntry dir = iconimage::describe(bytes);
+    images::IconDirEntry dir = iconbytes::describe(bytes);
     dir.planes = resource.u16(0);
     dir.bitCount = resource.u16(2);
-    const QByteArray file = iconimage::fileForm(2, dir, bytes);
+    const QByteArray file = iconbytes::fileForm(2, dir, bytes);
     writeBytes(out, file);
 }
 

@@ -20,7 +20,7 @@ ByteSpan TIconResEntry::imageBytes()
 void TIconResEntry::writeData(QIODevice &out)
 {
     const ByteSpan bytes = imageBytes();
-    IconDirEntry dir;
+    images::IconDirEntry dir;
     if (m_groupEntry) {
         // The group keeps the directory entry the icon file had when it was compiled.
         const ByteSpan entry = image().view().sub(*m_groupEntry, 14);
@@ -31,15 +31,15 @@ void TIconResEntry::writeData(QIODevice &out)
         dir.planes = entry.u16(4);
         dir.bitCount = entry.u16(6);
     } else {
-        dir = iconimage::describe(bytes);
+        dir = iconbytes::describe(bytes);
     }
-    const QByteArray file = iconimage::fileForm(1, dir, bytes);
+    const QByteArray file = iconbytes::fileForm(1, dir, bytes);
     writeBytes(out, file);
 }
 
 void TIconResEntry::renderTo(QImage &picture)
 {
-    picture = iconimage::decode(imageBytes());
+    picture = iconbytes::decode(imageBytes());
 }
 
 } // namespace resexplorer

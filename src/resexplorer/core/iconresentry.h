@@ -2,7 +2,7 @@
 // takes its name from the group's entry for it. Saved as an .ico file holding that one image.
 #pragma once
 
-#include "resexplorer/core/iconimage.h"
+#include "resexplorer/core/iconbytes.h"
 #include "resexplorer/core/resourceitem.h"
 
 #include <optional>

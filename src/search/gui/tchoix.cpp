@@ -1,6 +1,7 @@
 #include "search/gui/tchoix.h"
 
 #include "images/gui/picturepreview.h"
+#include "images/gui/tglyphdlg.h"
 #include "platform/shell.h"
 #include "search/core/asciicase.h"
 #include "search/core/searchrequest.h"
@@ -293,6 +294,7 @@ void Tchoix::connectControls()
     connect(m_SpeedButton2, &QPushButton::clicked, this, &Tchoix::SpeedButton2Click);
     connect(m_SpeedButton1, &QPushButton::clicked, this, &Tchoix::SpeedButton1Click);
     connect(m_SpeedButton3, &QPushButton::clicked, this, &Tchoix::SpeedButton3Click);
+    connect(m_SpeedButton7, &QPushButton::clicked, this, &Tchoix::SpeedButton7Click);
     connect(m_choix_ext, &ui::RadioGroup::clicked, this, &Tchoix::choix_extClick);
     connect(m_Edit2, &QLineEdit::textEdited, this, [this](const QString &text) {
         const QString upper = text.toUpper();
@@ -407,6 +409,7 @@ void Tchoix::choix_extClick()
         m_filtre_rep->setMultiSelect(true);
     }
     m_SpeedButton1->setEnabled(item == ExeItem);
+    m_SpeedButton7->setEnabled(isImageItem(item));
     m_picturePreview->kindChanged();
 }
 
@@ -459,6 +462,22 @@ void Tchoix::SpeedButton1Click()
     const QString path = m_filtre_rep->currentFilePath();
     if (!path.isEmpty())
         platform::shellExecute(path, m_filtre_rep->directory());
+}
+
+void Tchoix::SpeedButton7Click()
+{
+    addFolderToHistory(m_Edit1->text());
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *glyphs = qobject_cast<images::TGlyphDlg *>(window)) {
+            glyphs->show();
+            glyphs->raise();
+            glyphs->activateWindow();
+            return;
+        }
+    }
+    if (m_filtre_rep->count() == 0)
+        return;
+    (new images::TGlyphDlg(m_filtre_rep->directory(), this))->show();
 }
 
 void Tchoix::SpeedButton3Click()

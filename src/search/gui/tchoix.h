@@ -58,6 +58,8 @@ public:
     void SpeedButton2Click();
     void SpeedButton1Click();
     void SpeedButton3Click();
+    /// "Boutons": the glyph viewer of the listed folder's BMP files.
+    void SpeedButton7Click();
     void Repert_ListChange();
     void Repert_ListClick();
     void HistoDirChange(int index);

@@ -1,5 +1,6 @@
 #include "shell/gui/toolwindows.h"
 
+#include "images/gui/tboite_icone.h"
 #include "net/gui/tformwebnav.h"
 #include "net/gui/tftpsimple.h"
 #include "resexplorer/gui/tmainform.h"
@@ -38,6 +39,10 @@ QList<ToolWindowKind> toolWindowKinds()
     kinds.append({QStringLiteral("ToolBtnReg"), QStringLiteral("TFormreg"),
                   [](QWidget *owner, const settings::SettingsStore &store) -> QWidget * {
                       return new tools::TFormreg(store, owner);
+                  }});
+    kinds.append({QStringLiteral("ToolBtnicone"), QStringLiteral("Tboite_icone"),
+                  [](QWidget *owner, const settings::SettingsStore &store) -> QWidget * {
+                      return new images::Tboite_icone(store, owner);
                   }});
     return kinds;
 }
