@@ -14,7 +14,7 @@ packages=(
   qt6-qpa-plugins qt6-gtk-platformtheme gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core fonts-liberation xdg-utils libglib2.0-bin
   # tests
-  xvfb xauth xdotool x11-utils xclip imagemagick gifsicle sox poppler-utils
+  xvfb xauth xdotool x11-utils xclip imagemagick gifsicle sox libsox-fmt-base poppler-utils
   python3 python3-pyftpdlib vsftpd unrtf
   mingw-w64 clang libclang-rt-14-dev
   ripgrep hyperfine

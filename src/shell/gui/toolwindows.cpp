@@ -1,5 +1,6 @@
 #include "shell/gui/toolwindows.h"
 
+#include "media/gui/tmultimedia.h"
 #include "net/gui/tftpsimple.h"
 #include "resexplorer/gui/tmainform.h"
 #include "settings/settingsstore.h"
@@ -20,6 +21,10 @@ QList<ToolWindowKind> toolWindowKinds()
     kinds.append({QStringLiteral("ToolBtnRessource"), QStringLiteral("TMainform"),
                   [](QWidget *owner, const settings::SettingsStore &) -> QWidget * {
                       return new resexplorer::TMainForm(owner);
+                  }});
+    kinds.append({QStringLiteral("ToolBtnMedia"), QStringLiteral("Tmultimedia"),
+                  [](QWidget *owner, const settings::SettingsStore &store) -> QWidget * {
+                      return new media::Tmultimedia(store, owner);
                   }});
     return kinds;
 }
