@@ -236,7 +236,8 @@ void Tmultimedia::buildControls()
 void Tmultimedia::connectControls()
 {
     connect(m_Timer1, &QTimer::timeout, this, &Tmultimedia::Timer1Timer);
-    connect(m_navigator->fileList(), &ui::FileList::changed, this, &Tmultimedia::filtre_repChange);
+    connect(m_navigator->fileList(), &ui::FileList::changed, this, [this] { fileListChanged(false); });
+    connect(m_navigator->fileList(), &QListWidget::itemClicked, this, [this] { fileListChanged(true); });
     connect(m_navigator, &ui::FolderNavigator::folderChanged, this, &Tmultimedia::repert_listChange);
     connect(m_navigator, &ui::FolderNavigator::failed, this,
             [this](const QString &message) { ui::showFailure(this, message); });
@@ -337,16 +338,24 @@ void Tmultimedia::FormClick()
     m_Zoom->setChecked(false);
 }
 
-void Tmultimedia::filtre_repChange()
+void Tmultimedia::fileListChanged(bool clicked)
 {
     const ui::FileList *files = m_navigator->fileList();
     const QString name = files->currentFileName();
-    if (name.isEmpty())
-        return;
-    const QString path = player::joinPath(files->directory(), name);
-    if (path == m_chosen)
+    const QString path = name.isEmpty() ? QString() : player::joinPath(files->directory(), name);
+    // Only another file is a new choice, so that reading the folder again does not restart the
+    // file; a click on the chosen file plays it again once it has been closed.
+    if (path == m_chosen && !(clicked && !m_MediaPlayer1->isOpen()))
         return;
     m_chosen = path;
+    if (!path.isEmpty())
+        filtre_repChange();
+}
+
+void Tmultimedia::filtre_repChange()
+{
+    const ui::FileList *files = m_navigator->fileList();
+    const QString path = player::joinPath(files->directory(), files->currentFileName());
     m_Playing = false;
     m_MediaPlayer1->close();
     m_Panel1->update();
@@ -373,9 +382,8 @@ void Tmultimedia::MediaPlayer1Opened()
 void Tmultimedia::MediaPlayer1Failed()
 {
     m_Playing = false;
-    m_MediaPlayer1->close();
+    closeMedia();
     m_MediaPlayer1->setFileName(QString());
-    m_buttons->refresh();
     m_Label4->setText(CannotPlayText);
     QApplication::beep();
     ui::showInformation(this, QStringLiteral("                Lecture impossible !\r                          Verifiez "
@@ -437,9 +445,7 @@ void Tmultimedia::repert_listChange()
         const QSignalBlocker quiet(m_trk);
         m_trk->setValue(0);
     }
-    m_MediaPlayer1->close();
-    m_buttons->refresh();
-    m_chosen.clear();
+    closeMedia();
     m_Label4->setText(NoFileText);
     m_Label6->setText(NoDurationText);
 }

@@ -61,6 +61,7 @@ private:
     void FormShow();
     void FormActivate();
     void FormClick();
+    void fileListChanged(bool clicked);
     void filtre_repChange();
     void MediaPlayer1Opened();
     void MediaPlayer1Failed();
@@ -92,7 +93,7 @@ private:
 
     bool m_Playing = false;
     bool m_blinkTeal = false;
-    /// The file last chosen in the list, so that a refresh of the list does not restart it.
+    /// The file last chosen in the list.
     QString m_chosen;
     /// The controls the zoom hid, shown again by the unzoom.
     QList<QPointer<QWidget>> m_hiddenByZoom;
