@@ -15,6 +15,7 @@ packages=(
   fonts-dejavu-core fonts-liberation xdg-utils libglib2.0-bin
   # tests
   xvfb xauth xdotool x11-utils xclip imagemagick gifsicle sox libsox-fmt-base poppler-utils
+  gstreamer1.0-tools
   python3 python3-pyftpdlib vsftpd unrtf
   mingw-w64 clang libclang-rt-14-dev
   ripgrep hyperfine

@@ -15,6 +15,15 @@ void makeSound(const QString &path, double seconds, int tone, const QStringList 
     runTool(QStringLiteral("sox"), arguments);
 }
 
+void makeVideo(const QString &path, int seconds)
+{
+    runTool(QStringLiteral("gst-launch-1.0"),
+            {QStringLiteral("-q"), QStringLiteral("videotestsrc"), QStringLiteral("num-buffers=%1").arg(seconds * 25),
+             QStringLiteral("!"), QStringLiteral("video/x-raw,width=320,height=240,framerate=25/1"), QStringLiteral("!"),
+             QStringLiteral("jpegenc"), QStringLiteral("!"), QStringLiteral("avimux"), QStringLiteral("!"),
+             QStringLiteral("filesink"), QStringLiteral("location=") + path});
+}
+
 QString makeCdImage(const QString &folder, const QString &name, const QList<int> &seconds)
 {
     QByteArray bin;

@@ -101,6 +101,7 @@ void PlayerTest::initTestCase()
     QVERIFY(header.open(QIODevice::WriteOnly));
     header.write(QByteArray("RIFF\xff\xff\xff\x7fWAVEfmt ", 16));
     header.close();
+    testing_support::makeVideo(m_dir.filePath(QStringLiteral("mire.avi")), 4);
     QDir(m_dir.path()).mkdir(QStringLiteral("sub"));
     testing_support::makeCdImage(m_dir.path(), QStringLiteral("disc"), {1, 1, 1});
 }
@@ -297,10 +298,18 @@ void PlayerTest::folderChangeClosesTheFile()
 void PlayerTest::zoomAndUnzoom()
 {
     auto *zoom = control<QCheckBox>("Zoom");
-    auto *zoomed = control<QVideoWidget>("ZoomVideo");
+    auto *zoomed = control<QWidget>("ZoomPanel");
+    QVERIFY(!control<QVideoWidget>("Video")->isVisible());
+    choose(QStringLiteral("mire.avi"));
+    QTRY_COMPARE_WITH_TIMEOUT(label("Label4"), QStringLiteral("mire.avi"), 10000);
+    QCOMPARE(label("Label6"), QStringLiteral("00 h :00 m :04 s"));
+    // The pictures go to the video panel.
+    QTRY_VERIFY_WITH_TIMEOUT(control<QVideoWidget>("Video")->isVisible(), 10000);
     QVERIFY(!zoomed->isVisible());
     zoom->click();
     QVERIFY(zoomed->isVisible());
+    QVERIFY(control<QVideoWidget>("ZoomVideo")->isVisible());
+    QCOMPARE(control<QVideoWidget>("ZoomVideo")->size(), m_window->size());
     QCOMPARE(zoomed->geometry(), m_window->rect());
     QVERIFY(!control<QWidget>("PanelFichiers")->isVisible());
     QVERIFY(!control<QWidget>("PanelLecteur")->isVisible());

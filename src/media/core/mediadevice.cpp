@@ -22,6 +22,10 @@ MediaDevice::MediaDevice(QObject *parent) : QObject(parent)
                 if (error != QMediaPlayer::NoError)
                     fail(text);
             });
+    connect(m_player, &QMediaPlayer::hasVideoChanged, this, [this](bool hasVideo) {
+        if (m_open)
+            emit videoChanged(hasVideo);
+    });
     connect(m_player, &QMediaPlayer::durationChanged, this, [this](qint64 milliseconds) {
         if (m_open && m_loaded)
             emit lengthChanged(milliseconds);
@@ -61,6 +65,7 @@ void MediaDevice::close()
     if (wasOpen) {
         m_player->stop();
         m_player->setSource(QUrl());
+        emit videoChanged(false);
     }
 }
 

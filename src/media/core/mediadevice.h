@@ -65,6 +65,8 @@ signals:
     void failed(const QString &message);
     /// The length became known or changed after opening.
     void lengthChanged(qint64 milliseconds);
+    /// The file has pictures to show, or no longer has (closed).
+    void videoChanged(bool hasVideo);
 
 private:
     void requireOpen(const char *command) const;

@@ -218,14 +218,23 @@ void Tmultimedia::buildControls()
     m_Panel1 = blackPanel("Panel1", right);
     auto *panel1Layout = new QVBoxLayout(m_Panel1);
     panel1Layout->setContentsMargins(0, 0, 0, 0);
+    // A video widget stays hidden while there are no pictures: until it draws, it shows nothing
+    // of its own, so the black panel shows instead.
     m_video = named(new QVideoWidget(m_Panel1), "Video");
+    m_video->hide();
     panel1Layout->addWidget(m_video);
     rightLayout->addWidget(m_Panel1, 1);
     layout->addWidget(right, 3);
 
     // The zoomed display covers the whole window; it is kept apart from the window's controls.
-    m_zoomVideo = named(new QVideoWidget(this), "ZoomVideo");
+    m_zoomPanel = blackPanel("ZoomPanel", this);
+    auto *zoomLayout = new QVBoxLayout(m_zoomPanel);
+    zoomLayout->setContentsMargins(0, 0, 0, 0);
+    m_zoomVideo = named(new QVideoWidget(m_zoomPanel), "ZoomVideo");
     m_zoomVideo->hide();
+    zoomLayout->addWidget(m_zoomVideo);
+    m_zoomPanel->hide();
+    m_zoomPanel->installEventFilter(this);
     m_zoomVideo->installEventFilter(this);
     m_MediaPlayer1->setDisplay(m_video);
 
@@ -246,6 +255,10 @@ void Tmultimedia::connectControls()
     connect(m_MediaPlayer1, &MediaDevice::lengthChanged, this, [this](qint64 milliseconds) {
         if (m_Playing)
             m_Label6->setText(FormatDuration(milliseconds / 1000, true));
+    });
+    connect(m_MediaPlayer1, &MediaDevice::videoChanged, this, [this](bool hasVideo) {
+        m_video->setVisible(hasVideo);
+        m_zoomVideo->setVisible(hasVideo);
     });
     connect(m_ext_supl, &QComboBox::editTextChanged, this, &Tmultimedia::ext_suplChange);
     connect(m_trk, &QSlider::valueChanged, this, &Tmultimedia::trkChange);
@@ -294,7 +307,7 @@ void Tmultimedia::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     if (m_Zoom->isChecked())
-        m_zoomVideo->setGeometry(rect());
+        m_zoomPanel->setGeometry(rect());
 }
 
 void Tmultimedia::mousePressEvent(QMouseEvent *event)
@@ -305,7 +318,7 @@ void Tmultimedia::mousePressEvent(QMouseEvent *event)
 
 bool Tmultimedia::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_zoomVideo && event->type() == QEvent::MouseButtonPress)
+    if ((watched == m_zoomPanel || watched == m_zoomVideo) && event->type() == QEvent::MouseButtonPress)
         FormClick();
     else if ((watched == m_ext_supl || watched == m_ext_supl->lineEdit()) && event->type() == QEvent::FocusIn)
         ext_suplEnter();
@@ -328,7 +341,7 @@ void Tmultimedia::FormClick()
 {
     if (!m_Zoom->isChecked())
         return;
-    m_zoomVideo->hide();
+    m_zoomPanel->hide();
     for (const QPointer<QWidget> &control : std::as_const(m_hiddenByZoom))
         if (control)
             control->show();
@@ -474,14 +487,14 @@ void Tmultimedia::ZoomClick()
     m_hiddenByZoom.clear();
     for (QObject *child : children()) {
         auto *control = qobject_cast<QWidget *>(child);
-        if (control && control != m_zoomVideo && !control->isWindow() && control->isVisible()) {
+        if (control && control != m_zoomPanel && !control->isWindow() && control->isVisible()) {
             m_hiddenByZoom.append(control);
             control->hide();
         }
     }
-    m_zoomVideo->setGeometry(rect());
-    m_zoomVideo->show();
-    m_zoomVideo->raise();
+    m_zoomPanel->setGeometry(rect());
+    m_zoomPanel->show();
+    m_zoomPanel->raise();
     m_MediaPlayer1->setDisplay(m_zoomVideo);
 }
 

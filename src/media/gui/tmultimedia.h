@@ -88,6 +88,7 @@ private:
     QLabel *m_Afficheur = nullptr;
     QWidget *m_Panel1 = nullptr;
     QVideoWidget *m_video = nullptr;
+    QWidget *m_zoomPanel = nullptr;
     QVideoWidget *m_zoomVideo = nullptr;
     QTimer *m_Timer1 = nullptr;
 
