@@ -9,12 +9,15 @@
 #include "media/mediafiles.h"
 #include "support/messageboxwatcher.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace media;
 
@@ -40,9 +43,12 @@ private slots:
     void dialogChoosesPlaysPausesAndStops();
     void dialogNextEntryStepWalksToTheEnd();
     void dialogWithoutAnImageStaysUsable();
+    void dialogAsksForADiscUntilCancelled();
+    void dialogReportsADataTrackOnce();
     void dialogQuitShowsThePlayer();
 
 private:
+    static QListWidget *list(TCDDialog &dialog) { return dialog.findChild<QListWidget *>(QStringLiteral("PlayList")); }
     QString image(const QString &name) const { return m_dir.filePath(name); }
 
     QTemporaryDir m_dir;
@@ -339,6 +345,16 @@ void CdTest::dialogChoosesPlaysPausesAndStops()
     QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("bAbort")), Qt::LeftButton);
     QCOMPARE(status->text(), QStringLiteral("Stop"));
     QVERIFY(dialog.timerRunning());
+
+    // Play, then another entry: the notice of the replaced play does not stop the new one.
+    QSignalSpy notices(&dialog.routines().device(), &CdDevice::notified);
+    QTest::mouseClick(play, Qt::LeftButton);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+    QVERIFY(notices.wait(2000));
+    QCOMPARE(notices.at(0).at(0).toInt(), int(CdDevice::Aborted));
+    QCOMPARE(dialog.Mode(), int(CdPlaying));
+    QCOMPARE(dialog.routines().CdCurrentTrack(), 3);
+    QVERIFY(dialog.timerRunning());
     QVERIFY(boxes.texts.isEmpty());
 }
 
@@ -397,6 +413,55 @@ void CdTest::dialogWithoutAnImageStaysUsable()
     QCOMPARE(boxes.texts.size(), 1);
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("QuitBtn")), Qt::LeftButton);
     QTRY_VERIFY(alive.isNull());
+}
+
+void CdTest::dialogAsksForADiscUntilCancelled()
+{
+    // An image without any track is a drive without a disc.
+    QFile::copy(image(QStringLiteral("disc.bin")), image(QStringLiteral("empty.bin")));
+    QFile cue(image(QStringLiteral("empty.cue")));
+    QVERIFY(cue.open(QIODevice::WriteOnly));
+    cue.write("FILE \"empty.bin\" BINARY\n");
+    cue.close();
+    // OK asks the drive again; the third question is cancelled.
+    QStringList questions;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        questions << box->text();
+        box->button(questions.size() < 3 ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+    });
+    answer.start(5);
+    TCDDialog dialog(cue.fileName());
+    QCOMPARE(questions.size(), 3);
+    QCOMPARE(questions.at(0), QStringLiteral("Erreur de lecteur cd\n\nInserer un disque ou quitter"));
+    QCOMPARE(dialog.TrackCount(), 0);
+    QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("pNumTracks"))->text(), QString());
+    QCOMPARE(dialog.routines().CdDeviceId(), 1);
+}
+
+void CdTest::dialogReportsADataTrackOnce()
+{
+    QFile::copy(image(QStringLiteral("disc.bin")), image(QStringLiteral("data.bin")));
+    QFile cue(image(QStringLiteral("data.cue")));
+    QVERIFY(cue.open(QIODevice::WriteOnly));
+    cue.write("FILE \"data.bin\" BINARY\n  TRACK 01 MODE1/2352\n    INDEX 01 00:00:00\n"
+              "  TRACK 02 AUDIO\n    INDEX 01 00:02:00\n");
+    cue.close();
+    testing_support::MessageBoxWatcher boxes;
+    TCDDialog dialog(cue.fileName());
+    QCOMPARE(dialog.TrackCount(), 2);
+    dialog.bbPlaySelClick(1);
+    QCOMPARE(dialog.Mode(), int(CdPlaying));
+    dialog.StopPlayback();
+    list(dialog)->setCurrentRow(0);
+    QCOMPARE(boxes.texts.size(), 1);
+    QCOMPARE(boxes.texts.at(0), dialog.routines().device().errorText(CdDevice::NotAudio));
+    dialog.BeginPlay();
+    QCOMPARE(boxes.texts.size(), 1);
+    QCOMPARE(dialog.Mode(), int(CdStopped));
 }
 
 void CdTest::dialogQuitShowsThePlayer()
