@@ -15,7 +15,8 @@ packages=(
   qt6-translations-l10n
   fonts-dejavu-core fonts-liberation xdg-utils libglib2.0-bin
   # tests
-  xvfb xauth xdotool imagemagick gifsicle poppler-utils unrtf
+  xvfb xauth xdotool x11-utils imagemagick gifsicle poppler-utils unrtf
+  sox libsox-fmt-base gstreamer1.0-tools
   python3 python3-pyftpdlib vsftpd
   icoutils
   mingw-w64

@@ -1,6 +1,7 @@
 #include "shell/gui/toolwindows.h"
 
 #include "images/gui/tboite_icone.h"
+#include "media/gui/tmultimedia.h"
 #include "net/gui/tformwebnav.h"
 #include "net/gui/tftpsimple.h"
 #include "resexplorer/gui/tmainform.h"
@@ -43,6 +44,10 @@ QList<ToolWindowKind> toolWindowKinds()
     kinds.append({QStringLiteral("ToolBtnicone"), QStringLiteral("Tboite_icone"),
                   [](QWidget *owner, const settings::SettingsStore &store) -> QWidget * {
                       return new images::Tboite_icone(store, owner);
+                  }});
+    kinds.append({QStringLiteral("ToolBtnMedia"), QStringLiteral("Tmultimedia"),
+                  [](QWidget *owner, const settings::SettingsStore &store) -> QWidget * {
+                      return new media::Tmultimedia(store, owner);
                   }});
     return kinds;
 }
