@@ -6,6 +6,7 @@
 #include "search/gui/resultlistactions.h"
 #include "search/gui/tchoix.h"
 #include "settings/settingsstore.h"
+#include "tools/gui/twabout.h"
 #include "ui/hintstyle.h"
 #include "ui/lettericon.h"
 #include "ui/messageboxes.h"
@@ -326,11 +327,10 @@ void Tframeform::buildMenus()
     help->setEnabled(false);
     m_actions.insert(QStringLiteral("Aide1"), help->menuAction());
 
-    // The system-information window is not part of this build yet.
     QAction *info = bar->addAction(QStringLiteral("Info"));
     info->setObjectName(QStringLiteral("Info1"));
-    info->setEnabled(false);
     m_actions.insert(QStringLiteral("Info1"), info);
+    connect(info, &QAction::triggered, this, [this] { (new tools::TWAbout(this))->show(); });
 }
 
 void Tframeform::fillWindowMenu()

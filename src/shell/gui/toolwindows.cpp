@@ -4,6 +4,8 @@
 #include "resexplorer/gui/tmainform.h"
 #include "settings/settingsstore.h"
 #include "shell/gui/tframeform.h"
+#include "tools/gui/tform_spy.h"
+#include "tools/gui/tformfontlist.h"
 
 namespace shell {
 
@@ -20,6 +22,14 @@ QList<ToolWindowKind> toolWindowKinds()
     kinds.append({QStringLiteral("ToolBtnRessource"), QStringLiteral("TMainform"),
                   [](QWidget *owner, const settings::SettingsStore &) -> QWidget * {
                       return new resexplorer::TMainForm(owner);
+                  }});
+    kinds.append({QStringLiteral("ToolBtnFont"), QStringLiteral("TFormFontlist"),
+                  [](QWidget *owner, const settings::SettingsStore &) -> QWidget * {
+                      return new tools::TFormFontlist(owner);
+                  }});
+    kinds.append({QStringLiteral("SpyBtn"), QStringLiteral("TForm_Spy"),
+                  [](QWidget *owner, const settings::SettingsStore &) -> QWidget * {
+                      return new tools::TForm_Spy(owner);
                   }});
     return kinds;
 }
