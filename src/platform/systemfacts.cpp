@@ -58,19 +58,21 @@ QString unquoted(QByteArray value)
     return QString::fromUtf8(value);
 }
 
-// The user part of this machine's address space, when no limit is set on the process.
+// The user part of the address space, when no limit is set on the process: the kernel puts the
+// main stack at its top, so the end of the stack rounded up to a power of two is its size.
 quint64 userAddressSpace()
 {
-    for (const QByteArray &line : readSystemFile("/proc/cpuinfo").split('\n')) {
-        // "address sizes   : 46 bits physical, 48 bits virtual": the kernel keeps the upper half.
-        const QByteArray value = fieldValue(line, ':', "address sizes");
-        const qsizetype comma = value.indexOf(',');
-        if (comma < 0)
+    for (const QByteArray &line : readSystemFile("/proc/self/maps").split('\n')) {
+        if (!line.endsWith("[stack]"))
             continue;
         bool ok = false;
-        const int bits = value.mid(comma + 1).trimmed().split(' ').value(0).toInt(&ok);
-        if (ok && bits > 1 && bits < 64)
-            return quint64(1) << (bits - 1);
+        const quint64 end = line.mid(line.indexOf('-') + 1).split(' ').value(0).toULongLong(&ok, 16);
+        if (!ok || end == 0)
+            break;
+        quint64 size = 1;
+        while (size < end && size < (quint64(1) << 63))
+            size <<= 1;
+        return size;
     }
     return sizeof(void *) == 8 ? quint64(1) << 47 : quint64(3) << 30;
 }

@@ -6,6 +6,7 @@
 #include <QSysInfo>
 #include <QTest>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 class AboutTextsTest : public QObject {
@@ -155,6 +156,10 @@ void AboutTextsTest::readsThisMachine()
     QVERIFY(memory.availablePhysical > 0 && memory.availablePhysical <= memory.totalPhysical);
     QVERIFY(memory.load >= 0 && memory.load <= 100);
     QVERIFY(memory.availableVirtual > 0 && memory.availableVirtual < memory.totalVirtual);
+    // Without a limit, the whole user address space: a power of two.
+    rlimit limit{};
+    if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur == RLIM_INFINITY)
+        QCOMPARE(memory.totalVirtual & (memory.totalVirtual - 1), quint64(0));
 
     const platform::KernelVersion version = platform::kernelVersion();
     const QStringList release = QSysInfo::kernelVersion().split(QLatin1Char('.'));

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -19,7 +20,9 @@ TForm_Spy::TForm_Spy(QWidget *owner) : QWidget(owner, Qt::Window), m_model(new W
     setObjectName(QStringLiteral("Form_Spy"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Applications ouvertes"));
-    resize(900, 500);
+    // Without a window manager to maximise it, it still covers the screen.
+    if (const QScreen *display = QGuiApplication::primaryScreen())
+        setGeometry(display->availableGeometry());
     setWindowState(Qt::WindowMaximized);
 
     m_Panel1 = new QWidget(this);

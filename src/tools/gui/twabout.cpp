@@ -48,7 +48,12 @@ TWAbout::TWAbout(QWidget *owner, const AboutFacts &facts) : QDialog(owner)
     auto *panel2 = new QFrame(panel1);
     panel2->setObjectName(QStringLiteral("Panel2"));
     panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // A small font, as the window was drawn for, so that long names still fit the fixed width.
+    QFont small = panel2->font();
+    small.setPointSize(8);
+    panel2->setFont(small);
     auto *factsLayout = new QVBoxLayout(panel2);
+    factsLayout->setContentsMargins(6, 4, 2, 4);
     factsLayout->setSpacing(2);
     for (const LabelText &caption : designedCaptions()) {
         auto *label = new QLabel(caption.text, panel2);
@@ -58,6 +63,7 @@ TWAbout::TWAbout(QWidget *owner, const AboutFacts &facts) : QDialog(owner)
     }
 
     auto *top = new QGridLayout(panel1);
+    top->setContentsMargins(6, 6, 6, 6);
     top->addWidget(image, 0, 0);
     top->addWidget(title, 0, 1, Qt::AlignCenter);
     top->addWidget(panel2, 1, 0, 1, 2);
