@@ -11,6 +11,7 @@
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
 #include "shell/core/windowplacement.h"
+#include "tools/gui/twabout.h"
 #include "ui/hintstyle.h"
 #include "ui/lettericon.h"
 #include "ui/mditiling.h"
@@ -309,11 +310,10 @@ void Tframeform::buildMenus()
     help->setEnabled(false);
     m_actions.insert(QStringLiteral("Aide1"), help->menuAction());
 
-    // The system-information window is not part of this build yet.
     QAction *info = bar->addAction(QStringLiteral("Info"));
     info->setObjectName(QStringLiteral("Info1"));
-    info->setEnabled(false);
     m_actions.insert(QStringLiteral("Info1"), info);
+    connect(info, &QAction::triggered, this, [this] { (new tools::TWAbout(this))->show(); });
 }
 
 void Tframeform::fillWindowMenu()

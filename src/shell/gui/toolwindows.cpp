@@ -7,6 +7,8 @@
 #include "resexplorer/gui/tmainform.h"
 #include "settings/settingsstore.h"
 #include "shell/gui/tframeform.h"
+#include "tools/gui/tform_spy.h"
+#include "tools/gui/tformfontlist.h"
 #include "tools/gui/tformreg.h"
 
 #include <QApplication>
@@ -48,6 +50,14 @@ QList<ToolWindowKind> toolWindowKinds()
     kinds.append({QStringLiteral("ToolBtnMedia"), QStringLiteral("Tmultimedia"),
                   [](QWidget *owner, const settings::SettingsStore &store) -> QWidget * {
                       return new media::Tmultimedia(store, owner);
+                  }});
+    kinds.append({QStringLiteral("ToolBtnFont"), QStringLiteral("TFormFontlist"),
+                  [](QWidget *owner, const settings::SettingsStore &) -> QWidget * {
+                      return new tools::TFormFontlist(owner);
+                  }});
+    kinds.append({QStringLiteral("SpyBtn"), QStringLiteral("TForm_Spy"),
+                  [](QWidget *owner, const settings::SettingsStore &) -> QWidget * {
+                      return new tools::TForm_Spy(owner);
                   }});
     return kinds;
 }
