@@ -13,6 +13,7 @@ packages=(
   # run
   qt6-qpa-plugins qt6-gtk-platformtheme gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core fonts-liberation xdg-utils libglib2.0-bin
+  fonts-urw-base35
   # tests
   xvfb xauth xdotool x11-utils xclip imagemagick gifsicle sox poppler-utils
   python3 python3-pyftpdlib vsftpd unrtf
