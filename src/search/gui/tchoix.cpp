@@ -7,11 +7,13 @@
 #include "search/core/searchrequest.h"
 #include "search/gui/searchhost.h"
 #include "settings/settingsstore.h"
+#include "ui/core/fallbackfont.h"
 #include "ui/drivebox.h"
 #include "ui/filelist.h"
 #include "ui/folderlist.h"
 #include "ui/messageboxes.h"
 #include "ui/radiogroup.h"
+#include "ui/tmarscaption.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -58,6 +60,18 @@ W *named(W *widget, const char *name)
     return widget;
 }
 
+/// The dialog's gradient caption; every point of the dialog is client area, so it does not move.
+void installCaption(QWidget *dialog)
+{
+    auto *caption = new ui::TMarsCaption(dialog);
+    caption->setObjectName(QStringLiteral("MarsCaption1"));
+    caption->setActiveBeginColor(QColor(0, 0, 160));
+    caption->setActiveEndColor(QColor(128, 255, 255));
+    caption->setApplicationNameFont(ui::fallbackFont(QStringLiteral("MS Sans Serif"), 11, QFont::SansSerif, true));
+    caption->setCaptionFont(ui::fallbackFont(QStringLiteral("MS Sans Serif"), 11, QFont::SansSerif));
+    caption->setCaptionIsClient(true);
+}
+
 } // namespace
 
 Tchoix::Tchoix(SearchHost &host, QWidget *parent) : QDialog(parent), m_host(host)
@@ -94,6 +108,7 @@ Tchoix::Tchoix(SearchHost &host, QWidget *parent) : QDialog(parent), m_host(host
     for (int i = 0; i <= m_lecteur->count(); ++i)
         m_ListPath->addItem(QStringLiteral(" "));
 
+    installCaption(this);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
