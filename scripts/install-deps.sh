@@ -19,6 +19,7 @@ packages=(
   python3 python3-pyftpdlib vsftpd unrtf
   mingw-w64 clang libclang-rt-14-dev
   ripgrep hyperfine
+  desktop-file-utils dpkg-dev man-db
 )
 
 missing=()

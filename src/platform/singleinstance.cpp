@@ -2,16 +2,22 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
+
+#include <memory>
 
 #include <unistd.h>
 
 namespace platform {
 
 namespace {
+
+// Enough for any path; a longer message is not an announcement.
+constexpr qsizetype MaxAnnouncement = 64 * 1024;
 
 // Per-user names use the uid: $USER may be unset.
 QString lockDirectory()
@@ -33,11 +39,11 @@ SingleInstance::SingleInstance(const QString &name)
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::acquire()
+bool SingleInstance::acquire(const QString &folder)
 {
     m_lock.setStaleLockTime(0);
     if (!m_lock.tryLock(0)) {
-        announceToRunningInstance();
+        announceToRunningInstance(folder);
         return false;
     }
     // Only the lock owner may clear a server name left behind by a crashed instance.
@@ -45,18 +51,43 @@ bool SingleInstance::acquire()
     m_server = std::make_unique<QLocalServer>();
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     m_server->listen(m_serverName);
-    // The announcement of a later start is read and dropped: the running instance does not react.
-    QObject::connect(m_server.get(), &QLocalServer::newConnection, m_server.get(), [this] {
+    // An announcement is whole when its sender hangs up; it may arrive in several pieces.
+    connect(m_server.get(), &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *peer = m_server->nextPendingConnection()) {
-            QObject::connect(peer, &QLocalSocket::readyRead, peer, [peer] { peer->readAll(); });
-            QObject::connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
+            auto message = std::make_shared<QByteArray>();
+            connect(peer, &QLocalSocket::readyRead, peer, [peer, message] {
+                // A peer that talks without end is not a start of this program.
+                if (message->size() < MaxAnnouncement)
+                    message->append(peer->readAll());
+                else
+                    peer->abort();
+            });
+            connect(peer, &QLocalSocket::disconnected, this, [this, peer, message] {
+                message->append(peer->readAll());
+                peer->deleteLater();
+                readAnnouncement(*message);
+            });
         }
     });
     return true;
 }
 
-void SingleInstance::announceToRunningInstance()
+void SingleInstance::readAnnouncement(const QByteArray &message)
 {
+    // "name" alone, or "name" LF folder: only an absolute folder that exists is acted on.
+    const qsizetype end = message.indexOf('\n');
+    if (end < 0 || message.left(end) != m_name.toUtf8())
+        return;
+    const QString folder = QString::fromUtf8(message.mid(end + 1));
+    if (QDir::isAbsolutePath(folder) && QFileInfo(folder).isDir())
+        emit folderRequested(folder);
+}
+
+void SingleInstance::announceToRunningInstance(const QString &folder)
+{
+    QByteArray message = m_name.toUtf8();
+    if (!folder.isEmpty())
+        message += '\n' + folder.toUtf8();
     // The first instance may still be starting: retry for a short while, then give up quietly.
     QElapsedTimer clock;
     clock.start();
@@ -64,9 +95,11 @@ void SingleInstance::announceToRunningInstance()
         QLocalSocket socket;
         socket.connectToServer(m_serverName);
         if (socket.waitForConnected(200)) {
-            socket.write(m_name.toUtf8());
-            socket.waitForBytesWritten(200);
+            socket.write(message);
+            socket.waitForBytesWritten(1000);
             socket.disconnectFromServer();
+            if (socket.state() != QLocalSocket::UnconnectedState)
+                socket.waitForDisconnected(1000);
             return;
         }
         QThread::msleep(100);

@@ -1,12 +1,9 @@
 // vorlane-search: the program's search engine without a window. Writes the lines the results
 // list would hold (CR LF ended) to standard output and the summary to standard error.
-#include "search/core/asciicase.h"
+#include "search/core/commandline.h"
 #include "search/core/searchengine.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QStringList>
 
 #include <cstdio>
 
@@ -28,12 +25,10 @@ public:
     int statusBarWidth() const override { return 640; }
 };
 
-int usage(const char *problem)
+int fail(const QString &message)
 {
-    std::fprintf(stderr, "vorlane-search: %s\n"
-                         "usage: vorlane-search [--case] [--all] [--subdirs] [--ext EXT] DIR STRING\n",
-                 problem);
-    return 2;
+    std::fprintf(stderr, "vorlane-search: %s\n", qPrintable(message));
+    return search::ExitError;
 }
 
 } // namespace
@@ -41,57 +36,31 @@ int usage(const char *problem)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QStringList args = QCoreApplication::arguments().mid(1);
-    search::SearchRequest request;
-    request.extension = QStringLiteral("PAS");
-    QStringList positional;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == QLatin1String("--case")) {
-            request.caseSensitive = true;
-        } else if (arg == QLatin1String("--all")) {
-            request.firstOccurrence = false;
-        } else if (arg == QLatin1String("--subdirs")) {
-            request.walkMode = search::WalkMode::WithSubfolders;
-        } else if (arg == QLatin1String("--ext")) {
-            if (++i >= args.size())
-                return usage("--ext needs an extension");
-            const QString code = search::asciiUpper(args[i]).left(3);
-            request.extension = code == QLatin1String("*") ? search::AllFilesCode : code;
-            if (request.extension.isEmpty())
-                return usage("the extension is empty");
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            return usage(qPrintable(QStringLiteral("unknown option ") + arg));
-        } else {
-            positional.append(arg);
-        }
+    const search::CommandLine line = search::CommandLine::parse(QCoreApplication::arguments().mid(1));
+    switch (line.action) {
+    case search::CommandLine::Action::Help:
+        std::fputs(qPrintable(search::CommandLine::helpText()), stdout);
+        return search::ExitFound;
+    case search::CommandLine::Action::Version:
+        std::fputs(qPrintable(search::CommandLine::versionText()), stdout);
+        return search::ExitFound;
+    case search::CommandLine::Action::Error:
+        return fail(line.error);
+    case search::CommandLine::Action::Search:
+        break;
     }
-    if (positional.size() != 2)
-        return usage("a folder and a string are needed");
-    const QFileInfo folder(positional[0]);
-    if (!folder.isDir())
-        return usage(qPrintable(QStringLiteral("no such folder: ") + positional[0]));
-    if (positional[1].isEmpty())
-        return usage("the search string is empty");
-
-    QString start = QDir::cleanPath(folder.absoluteFilePath());
-    if (start == QLatin1String("/"))
-        start.clear();
-    request.folder = start;
-    request.text = positional[1];
 
     PrintingSink sink;
     search::SearchEngine engine(sink);
     try {
-        const search::SearchTotals totals = engine.run(request);
+        const search::SearchTotals totals = engine.run(line.request);
         std::fflush(stdout);
         QString summary = search::SearchEngine::summaryText(totals);
         summary.replace('\r', '\n');
         std::fprintf(stderr, "%s\n", qPrintable(summary));
+        return totals.filesFound > 0 ? search::ExitFound : search::ExitNothingFound;
     } catch (const search::SearchError &error) {
         std::fflush(stdout);
-        std::fprintf(stderr, "vorlane-search: %s\n", error.what());
-        return 1;
+        return fail(error.message());
     }
-    return 0;
 }

@@ -1,6 +1,8 @@
 // Program entry: one instance per user, splash, the frame and the search dialog, message loop.
+// "vorlane FOLDER" opens the search dialog on FOLDER, in this process or in the one running.
 #include "platform/singleinstance.h"
 #include "search/gui/tchoix.h"
+#include "shell/core/startfolder.h"
 #include "shell/gui/tcharge.h"
 #include "shell/gui/tframeform.h"
 
@@ -9,8 +11,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    const QString folder = shell::startFolder(QApplication::arguments());
     platform::SingleInstance instance(QStringLiteral("Tframeform"));
-    if (!instance.acquire())
+    if (!instance.acquire(folder))
         return 0;
 
     auto *splash = new shell::TCharge;
@@ -23,6 +26,10 @@ int main(int argc, char *argv[])
     shell::Tframeform frame;
     auto *choix = new search::Tchoix(frame, &frame);
     frame.setSearchDialog(choix);
+    if (!folder.isEmpty())
+        choix->setFolder(folder);
+    QObject::connect(&instance, &platform::SingleInstance::folderRequested, &frame,
+                     &shell::Tframeform::searchInFolder);
 
     splash->hide();
     delete splash;

@@ -2,10 +2,12 @@
 // summary box, the histories, the extension rules, the file list, swap, drops and closing.
 #include "editor/gui/teditform.h"
 #include "platform/registrystore.h"
+#include "platform/singleinstance.h"
 #include "search/core/searchengine.h"
 #include "search/core/searchrequest.h"
 #include "search/gui/tchoix.h"
 #include "settings/settingsstore.h"
+#include "shell/core/startfolder.h"
 #include "shell/gui/tframeform.h"
 #include "support/messageboxwatcher.h"
 #include "support/qtestmain.h"
@@ -449,6 +451,53 @@ TEST(SingleInstance, SecondStartEndsAtOnceWithCodeZero)
     EXPECT_EQ(first.state(), QProcess::Running);
     first.kill();
     first.waitForFinished();
+}
+
+// "vorlane FOLDER" while Vorlane runs: the running one is handed the folder; a start without a
+// folder, or with one that does not exist, hands nothing over.
+TEST(SingleInstance, SecondStartHandsItsFolderOver)
+{
+    const QString program = qEnvironmentVariable("VORLANE_BUILD_DIR") + "/src/shell/vorlane";
+    TempTree tree;
+    const QString folder = tree.mkdir(QStringLiteral("projet été"));
+    platform::SingleInstance running(QStringLiteral("Tframeform"));
+    ASSERT_TRUE(running.acquire());
+    QStringList requested;
+    QObject::connect(&running, &platform::SingleInstance::folderRequested,
+                     [&](const QString &path) { requested.append(path); });
+
+    for (const QString &argument : {QString(), tree.path(QStringLiteral("absent")), folder + QStringLiteral("/.")}) {
+        QProcess later;
+        later.start(program, argument.isEmpty() ? QStringList() : QStringList{argument});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return later.state() == QProcess::NotRunning; }, 10000));
+        EXPECT_EQ(later.exitCode(), 0);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !requested.isEmpty(); }, 5000));
+    QTest::qWait(200);
+    EXPECT_EQ(requested, QStringList{folder});
+}
+
+TEST(Frame, SearchInFolderShowsTheDialogThere)
+{
+    TempTree tree;
+    const QString folder = tree.mkdir(QStringLiteral("ailleurs"));
+    shell::Tframeform frame;
+    auto *choix = new search::Tchoix(frame, &frame);
+    frame.setSearchDialog(choix);
+    frame.searchInFolder(folder);
+    EXPECT_TRUE(choix->isVisible());
+    EXPECT_EQ(choix->folder(), folder);
+}
+
+TEST(StartFolder, OnlyAnExistingFolderCounts)
+{
+    TempTree tree;
+    const QString folder = tree.mkdir(QStringLiteral("a/b"));
+    const QString file = tree.write(QStringLiteral("f.txt"), "x");
+    EXPECT_EQ(shell::startFolder({QStringLiteral("vorlane")}), QString());
+    EXPECT_EQ(shell::startFolder({QStringLiteral("vorlane"), folder + QStringLiteral("/../b/")}), folder);
+    EXPECT_EQ(shell::startFolder({QStringLiteral("vorlane"), file}), QString());
+    EXPECT_EQ(shell::startFolder({QStringLiteral("vorlane"), tree.path(QStringLiteral("none"))}), QString());
 }
 
 } // namespace

@@ -488,6 +488,16 @@ void Tframeform::ToolBtnVorlaneClick()
     m_choix->activateWindow();
 }
 
+void Tframeform::searchInFolder(const QString &folder)
+{
+    if (m_choix)
+        m_choix->setFolder(folder);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+    ToolBtnVorlaneClick();
+}
+
 void Tframeform::ToolBtnSwapClick()
 {
     setResultsVisible(!resultsVisible());

@@ -62,6 +62,9 @@ public:
 
     // Toolbar and menu handlers.
     void ToolBtnVorlaneClick();
+    /// Brings the frame forward and shows the search dialog on \a folder (a later start of the
+    /// program was given that folder).
+    void searchInFolder(const QString &folder);
     void ToolBtnSwapClick();
     void ToolBtnClearMemoClick();
     void ToolBtnpoliceClick();
