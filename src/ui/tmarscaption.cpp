@@ -85,7 +85,8 @@ TMarsCaption::TMarsCaption(QObject *owner) : QObject(owner)
 
     const QMargins added = margins();
     m_previousMargins = m_form->contentsMargins();
-    if (m_form->layout()) {
+    m_laidOut = m_form->layout() != nullptr;
+    if (m_laidOut) {
         m_form->setContentsMargins(m_previousMargins + added);
     } else {
         m_childOffset = QPoint(added.left(), added.top());
@@ -130,7 +131,9 @@ TMarsCaption::TMarsCaption(QObject *owner) : QObject(owner)
 
 TMarsCaption::~TMarsCaption()
 {
-    if (!m_form)
+    // While the form itself is being destroyed it has already let go of its children: there
+    // is nothing to give back then.
+    if (!m_form || !m_form->children().contains(this))
         return;
     m_form->removeEventFilter(this);
     delete m_bar;
@@ -139,20 +142,21 @@ TMarsCaption::~TMarsCaption()
     const bool shown = m_form->isVisible();
     const QRect placed = m_form->geometry();
     m_form->setWindowFlags(m_previousFlags);
-    if (m_form->layout()) {
+    if (m_laidOut) {
         m_form->setContentsMargins(m_previousMargins);
+        m_form->setGeometry(placed);
     } else {
         for (const QPointer<QWidget> &child : std::as_const(m_movedChildren)) {
             if (child)
                 child->move(child->pos() - m_childOffset);
         }
+        const QRect smaller(placed.topLeft(), placed.size() - m_grownBy);
         if (m_form->minimumSize() == m_form->maximumSize())
-            m_form->setFixedSize(m_form->size() - m_grownBy);
-        else
-            m_form->resize(m_form->size() - m_grownBy);
+            m_form->setFixedSize(smaller.size());
+        m_form->setGeometry(smaller);
     }
-    m_form->move(placed.topLeft());
     if (shown) {
+        // Shown again as it stood, without taking the activation.
         m_form->setAttribute(Qt::WA_ShowWithoutActivating);
         m_form->show();
         m_form->setAttribute(Qt::WA_ShowWithoutActivating, false);

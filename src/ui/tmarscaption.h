@@ -110,6 +110,7 @@ private:
     // What installing changed, given back on destruction.
     Qt::WindowFlags m_previousFlags;
     QMargins m_previousMargins;
+    bool m_laidOut = false;
     QPoint m_childOffset;
     QList<QPointer<QWidget>> m_movedChildren;
     QSize m_grownBy;
