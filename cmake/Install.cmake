@@ -24,4 +24,6 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Vorlane developers <vorlane@localhost>")
 # loaded at run time, so dpkg-shlibdeps cannot see them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, gstreamer1.0-plugins-good")
+# Stand-ins for the caption fonts: a metric twin of Arial and a script face for the brush script.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-urw-base35")
 include(CPack)

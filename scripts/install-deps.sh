@@ -14,6 +14,7 @@ packages=(
   qt6-qpa-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   qt6-translations-l10n
   fonts-dejavu-core fonts-liberation xdg-utils libglib2.0-bin
+  fonts-urw-base35
   # tests
   xvfb xauth xdotool x11-utils imagemagick gifsicle poppler-utils unrtf
   sox libsox-fmt-base gstreamer1.0-tools

@@ -9,13 +9,20 @@ int HintStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidg
                          QStyleHintReturn *returnData) const
 {
     if (hint == SH_ToolTip_WakeUpDelay)
-        return 100;
+        return m_hintPause;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+HintStyle *HintStyle::application()
+{
+    return qobject_cast<HintStyle *>(QApplication::style());
 }
 
 void installHints()
 {
-    QApplication::setStyle(new HintStyle);
+    auto *style = new HintStyle;
+    style->setHintPause(100);
+    QApplication::setStyle(style);
     QPalette palette = QToolTip::palette();
     palette.setColor(QPalette::ToolTipBase, QColor(128, 255, 255));
     palette.setColor(QPalette::ToolTipText, Qt::black);

@@ -7,6 +7,7 @@
 #include "search/core/searchrequest.h"
 #include "search/gui/searchhost.h"
 #include "settings/settingsstore.h"
+#include "ui/core/fallbackfont.h"
 #include "ui/drivebox.h"
 #include "ui/filelist.h"
 #include "ui/folderlist.h"
@@ -14,6 +15,7 @@
 #include "ui/messageboxes.h"
 #include "ui/named.h"
 #include "ui/radiogroup.h"
+#include "ui/tmarscaption.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -54,6 +56,18 @@ bool isRoot(const QString &folder)
     return folder.indexOf('/') == folder.size() - 1;
 }
 
+/// The dialog's gradient caption; every point of the dialog is client area, so it does not move.
+void installCaption(QWidget *dialog)
+{
+    auto *caption = new ui::TMarsCaption(dialog);
+    caption->setObjectName(QStringLiteral("MarsCaption1"));
+    caption->setActiveBeginColor(QColor(0, 0, 160));
+    caption->setActiveEndColor(QColor(128, 255, 255));
+    caption->setApplicationNameFont(ui::fallbackFont(QStringLiteral("MS Sans Serif"), 11, QFont::SansSerif, true));
+    caption->setCaptionFont(ui::fallbackFont(QStringLiteral("MS Sans Serif"), 11, QFont::SansSerif));
+    caption->setCaptionIsClient(true);
+}
+
 } // namespace
 
 Tchoix::Tchoix(SearchHost &host, const settings::SettingsStore &store, QWidget *parent)
@@ -91,6 +105,7 @@ Tchoix::Tchoix(SearchHost &host, const settings::SettingsStore &store, QWidget *
     for (int i = 0; i <= m_navigator->driveBox()->count(); ++i)
         m_ListPath->addItem(QStringLiteral(" "));
 
+    installCaption(this);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

@@ -12,12 +12,16 @@
 #include "settings/settingsstore.h"
 #include "shell/core/windowplacement.h"
 #include "tools/gui/twabout.h"
+#include "ui/contextmenukey.h"
+#include "ui/core/fallbackfont.h"
 #include "ui/hintstyle.h"
+#include "ui/krhint.h"
 #include "ui/lettericon.h"
 #include "ui/mditiling.h"
 #include "ui/messageboxes.h"
 #include "ui/networkdrivedialog.h"
 #include "ui/windowsfilter.h"
+#include "ui/tmarscaption.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -48,6 +52,26 @@ const QString SourceFileFilter = QStringLiteral(
     "Fichiers pascal (*.pas)|*.PAS|Fichiers C (*.C)|*.C|Fichiers texte (*.asc)|*.ASC|"
     "Fichiers texte (*.txt)|*.TXT|Fichiers texte (*.doc)|*.DOC|Tout les fichiers (*.*) |*.*");
 
+
+/// The frame's gradient caption and the hints of the whole program.
+void installCaptionAndHints(QWidget *frame)
+{
+    auto *caption = new ui::TMarsCaption(frame);
+    caption->setObjectName(QStringLiteral("MarsCaption1"));
+    caption->setActiveBeginColor(QColor(0, 0, 128));
+    caption->setActiveEndColor(QColor(0, 255, 255));
+    caption->setInactiveEndColor(Qt::white);
+    caption->setApplicationNameFont(
+        ui::fallbackFont(QStringLiteral("Brush Script MT"), 24, QFont::Cursive, true, true));
+    caption->setCaptionFont(ui::fallbackFont(QStringLiteral("Arial"), 13, QFont::SansSerif, true));
+
+    auto *hint = new ui::KrHint(frame);
+    hint->setObjectName(QStringLiteral("KrHint1"));
+    hint->setFont(ui::fallbackFont(QStringLiteral("MS Sans Serif"), 13, QFont::SansSerif, true), Qt::blue);
+    hint->setColor(QColor(255, 255, 189));
+    hint->setKind(ui::KrKind::KrRoundSquare);
+    hint->setShadow(ui::KrShadow::shBottomRight);
+}
 
 } // namespace
 
@@ -81,6 +105,7 @@ Tframeform::Tframeform(const settings::SettingsStore &store, QWidget *parent) : 
     column->addWidget(m_mdi, 1);
     m_mdi->hide();
     setCentralWidget(client);
+    installCaptionAndHints(this);
 
     readini();
 }
@@ -154,6 +179,7 @@ void Tframeform::buildResultsList()
     connect(stop, &QAction::triggered, this, &Tframeform::stop1Click);
     connect(m_Memo1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { m_PopupMenu1->popup(m_Memo1->mapToGlobal(at)); });
+    ui::addContextMenuKey(m_Memo1);
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("ClientArea"));
