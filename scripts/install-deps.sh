@@ -17,7 +17,7 @@ packages=(
   xvfb xauth xdotool x11-utils xclip imagemagick gifsicle sox poppler-utils
   python3 python3-pyftpdlib vsftpd unrtf
   mingw-w64 clang libclang-rt-14-dev
-  ripgrep hyperfine
+  ripgrep hyperfine time
   desktop-file-utils dpkg-dev man-db
 )
 
