@@ -10,7 +10,7 @@ bash scripts/install-deps.sh
 bash scripts/build.sh fuzz vorlane_fuzzers
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  for f in build/fuzz/tests/fuzz/fuzz_*; do [ -x "$f" ] && targets+=("$(basename "$f" | sed 's/^fuzz_//')"); done
+  for f in build/fuzz/tests/fuzz/fuzz_*; do [ -f "$f" ] && [ -x "$f" ] && targets+=("$(basename "$f" | sed 's/^fuzz_//')"); done
 fi
 printf '%-12s %12s %8s %8s\n' target executions cov features
 for t in "${targets[@]}"; do
