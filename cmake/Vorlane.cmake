@@ -1,8 +1,12 @@
 # Helpers shared by every subsystem's CMakeLists.txt.
 
-# Warnings every target of the project is built with; any warning fails the build.
+# Warnings every target of the project is built with; any warning fails the build. The fuzz
+# configuration (clang) reports them without failing: the gcc builds hold the line.
 function(vorlane_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Wpedantic -Werror)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Wpedantic)
+  if(NOT VORLANE_FUZZ)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
 endfunction()
 
 # vorlane_library(NAME DIR [LIBS ...])

@@ -21,6 +21,7 @@ packages=(
   python3 python3-pyftpdlib vsftpd
   icoutils
   mingw-w64
+  clang libclang-rt-14-dev time
   desktop-file-utils dpkg-dev man-db
   # benchmark
   ripgrep
