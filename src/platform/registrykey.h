@@ -47,6 +47,7 @@ public:
 
     /// Value names in the order the registry lists them (without regard to case).
     QStringList valueNames() const;
+    qsizetype subkeyCount() const { return qsizetype(m_subkeys.size()); }
     qsizetype valueCount() const { return qsizetype(m_values.size()); }
     const RegistryValue *value(const QString &name) const;
     /// Sets the value \a name; an existing value keeps the case of its name. False for a name

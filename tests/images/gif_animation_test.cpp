@@ -107,7 +107,7 @@ TEST_P(GifAnimationFile, FramesAreComposedLikeImageMagickCoalesce)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, GifAnimationFile, testing::ValuesIn(Cases),
-                         [](const testing::TestParamInfo<AnimationCase> &info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<AnimationCase> &run) { return std::string(run.param.name); });
 
 TEST(GifAnimation, GraphicControlFieldsOfTheImages)
 {

@@ -3,6 +3,8 @@
 // save with its ".BMP" rule and remembered folder, a damaged file; and the search dialog's
 // "Boutons" that opens it.
 #include "externaltools.h"
+#include "settings/settingsstore.h"
+#include "support/quietsearchhost.h"
 #include "support/messageboxwatcher.h"
 #include "support/qtestmain.h"
 #include "support/temptree.h"
@@ -213,26 +215,6 @@ TEST_F(GlyphViewerTest, ADamagedFileStopsTheFillingWithItsError)
     EXPECT_NE(dialog->glyphButton(2)->text(), QStringLiteral("c"));
 }
 
-class QuietHost : public search::SearchHost {
-public:
-    void appendResult(const QString &) override {}
-    void setStatus(int, const QString &) override {}
-    void setBusyCursor(int) override {}
-    void service() override {}
-    bool stopRequested() const override { return false; }
-    int statusBarWidth() const override { return 600; }
-    void clearResults() override {}
-    void setResultsVisible(bool) override {}
-    bool resultsVisible() const override { return true; }
-    void swapResults() override {}
-    void beginSearch() override {}
-    void flushSearchOutput() override {}
-    void endSearch() override {}
-    bool searchRunning() const override { return false; }
-    bool closing() const override { return false; }
-    void openChild(const QString &) override {}
-};
-
 TEST(SearchDialogButtons, OpensOneGlyphViewerOnTheListedFolder)
 {
     enum Item { TxtItem = 1, JpgItem = 3, BmpItem = 5 };
@@ -242,8 +224,8 @@ TEST(SearchDialogButtons, OpensOneGlyphViewerOnTheListedFolder)
     QFile::copy(smallBmp(), pictures + QStringLiteral("/one.bmp"));
     QFile::copy(smallBmp(), pictures + QStringLiteral("/two.bmp"));
     QFile::remove(platform::RegistryStore::userHivePath());
-    QuietHost host;
-    search::Tchoix choix(host);
+    testing_support::QuietSearchHost host;
+    search::Tchoix choix(host, settings::SettingsStore());
     choix.show();
     auto *boutons = choix.findChild<QPushButton *>(QStringLiteral("SpeedButton7"));
     auto *kinds = choix.findChild<ui::RadioGroup *>(QStringLiteral("choix_ext"));

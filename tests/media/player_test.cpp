@@ -378,7 +378,7 @@ void PlayerTest::cdButtonSwitchesToTheCdDialog()
 void PlayerTest::frameOpensOnePlayer()
 {
     delete m_window;
-    shell::Tframeform frame;
+    shell::Tframeform frame{settings::SettingsStore()};
     auto *button = frame.findChild<QToolButton *>(QStringLiteral("ToolBtnMedia"));
     QVERIFY(button && button->isEnabled());
     button->click();

@@ -56,7 +56,7 @@ void WebNavFrameTest::toolbarOpensOneWindowAndSourceGoesToAnEditor()
     QVERIFY(file.write("<html><head><title>Essai</title></head><body><h1>marqueur-source</h1></body></html>") > 0);
     file.close();
 
-    auto frame = std::make_unique<shell::Tframeform>();
+    auto frame = std::make_unique<shell::Tframeform>(settings::SettingsStore());
     frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
     QToolButton *button = frame->toolButton(QStringLiteral("ToolBtnHtml"));

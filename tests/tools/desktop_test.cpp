@@ -253,7 +253,7 @@ void DesktopTest::aboutClosesOnMouseMovement()
 
 void DesktopTest::frameOpensTheToolWindows()
 {
-    shell::Tframeform frame;
+    shell::Tframeform frame{settings::SettingsStore()};
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     const auto visible = [](const char *className) {

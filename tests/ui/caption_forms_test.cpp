@@ -31,8 +31,8 @@ protected:
     void SetUp() override
     {
         QFile::remove(platform::RegistryStore::userHivePath());
-        frame = std::make_unique<shell::Tframeform>();
-        choix = new search::Tchoix(*frame, frame.get());
+        frame = std::make_unique<shell::Tframeform>(settings::SettingsStore());
+        choix = new search::Tchoix(*frame, frame->store(), frame.get());
         frame->setSearchDialog(choix);
         frame->show();
         QCoreApplication::processEvents();
