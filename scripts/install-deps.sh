@@ -15,6 +15,7 @@ packages=(
   qt6-translations-l10n
   fonts-dejavu-core fonts-liberation xdg-utils libglib2.0-bin
   fonts-urw-base35
+  adwaita-icon-theme libqt6svg6
   # tests
   xvfb xauth xdotool x11-utils imagemagick gifsicle poppler-utils unrtf
   sox libsox-fmt-base gstreamer1.0-tools

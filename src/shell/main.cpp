@@ -7,6 +7,7 @@
 #include "shell/gui/tcharge.h"
 #include "shell/gui/tframeform.h"
 #include "ui/frenchtranslations.h"
+#include "ui/themedicon.h"
 
 #include <QApplication>
 
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
     QApplication::processEvents();
 
     QApplication::setApplicationName(QStringLiteral("vorlane"));
+    QApplication::setWindowIcon(ui::applicationIcon());
 
     const settings::SettingsStore store;
     shell::Tframeform frame(store);

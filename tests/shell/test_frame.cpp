@@ -18,6 +18,7 @@
 #include "ui/filelist.h"
 #include "ui/messageboxes.h"
 #include "ui/radiogroup.h"
+#include "ui/themedicon.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -33,6 +34,8 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -618,6 +621,25 @@ TEST(Frame, SearchInFolderShowsTheDialogThere)
     frame.searchInFolder(folder);
     EXPECT_TRUE(choix->isVisible());
     EXPECT_EQ(choix->folder(), folder);
+}
+
+// Every toolbar button carries an icon of the theme (Adwaita behind the desktop's), and every
+// one of them differs from the others.
+TEST(Frame, ToolbarButtonsShowThemeIcons)
+{
+    shell::Tframeform frame{settings::SettingsStore()};
+    const QList<QToolButton *> buttons = frame.findChildren<QToolButton *>(QRegularExpression(QStringLiteral("^(ToolBtn|SpyBtn|SpeedButton1$)")));
+    ASSERT_GE(buttons.size(), 17);
+    QSet<qint64> pictures;
+    for (QToolButton *button : buttons) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        EXPECT_FALSE(button->icon().isNull());
+        const QImage picture = button->icon().pixmap(24, 24).toImage();
+        EXPECT_FALSE(picture.isNull());
+        pictures.insert(picture.cacheKey() ^ qint64(qHashBits(picture.constBits(), size_t(picture.sizeInBytes()))));
+    }
+    EXPECT_EQ(pictures.size(), buttons.size());
+    EXPECT_FALSE(QApplication::windowIcon().isNull() && ui::applicationIcon().isNull());
 }
 
 TEST(StartFolder, OnlyAnExistingFolderCounts)

@@ -8,7 +8,7 @@
 #include "editor/gui/framedialogs.h"
 #include "settings/settingsstore.h"
 #include "ui/hintstyle.h"
-#include "ui/lettericon.h"
+#include "ui/themedicon.h"
 #include "ui/mditiling.h"
 #include "ui/messageboxes.h"
 #include "ui/textprinter.h"
@@ -117,7 +117,6 @@ void TEditForm::buildToolPanel()
     auto *row = new QHBoxLayout(m_Panel1);
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(1);
-    QStyle *s = style();
     const auto addButton = [this, row](const char *name, const QIcon &icon, const QString &hint, void (TEditForm::*handler)()) {
         auto *button = new QToolButton(m_Panel1);
         button->setObjectName(QLatin1String(name));
@@ -132,21 +131,21 @@ void TEditForm::buildToolPanel()
         m_buttons.insert(QLatin1String(name), button);
         connect(button, &QToolButton::clicked, this, handler);
     };
-    addButton("ToolBtnNew", ui::letterIcon(QStringLiteral("C"), QColor(0x30, 0x70, 0xB0)),
+    addButton("ToolBtnNew", ui::themedIcon("edit-copy"),
               QStringLiteral("Copier la selection"), &TEditForm::Copier1Click);
-    addButton("ToolBtnOpen", ui::letterIcon(QStringLiteral("V"), QColor(0x30, 0x90, 0x50)),
+    addButton("ToolBtnOpen", ui::themedIcon("edit-paste"),
               QStringLiteral("Coller le presse papier"), &TEditForm::Coller1Click);
-    addButton("ToolBtnSave", ui::letterIcon(QStringLiteral("T"), QColor(0x70, 0x50, 0x90)),
+    addButton("ToolBtnSave", ui::themedIcon("edit-select-all"),
               QStringLiteral("Tout selectionner"), &TEditForm::toutselectionner1Click);
-    addButton("ToolBtnSwap", ui::letterIcon(QStringLiteral("P"), QColor(0x50, 0x50, 0x50)),
+    addButton("ToolBtnSwap", ui::themedIcon("document-print"),
               QStringLiteral("Imprimer"), &TEditForm::Imprimer1Click);
-    addButton("ToolButton2", ui::letterIcon(QStringLiteral("A"), QColor(0x30, 0x30, 0xA0)),
+    addButton("ToolButton2", ui::themedIcon("preferences-desktop-font"),
               QStringLiteral("Police "), &TEditForm::Fontes1Click);
-    addButton("ToolButton3", ui::letterIcon(QStringLiteral("F"), QColor(0x00, 0x80, 0x80)),
+    addButton("ToolButton3", ui::themedIcon("preferences-desktop-theme"),
               QStringLiteral("Couleur du fond"), &TEditForm::Couleur1Click);
-    addButton("ToolButton5", s->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Fenetre precedente"),
+    addButton("ToolButton5", ui::themedIcon("go-previous"), QStringLiteral("Fenetre precedente"),
               &TEditForm::Precedente1Click);
-    addButton("ToolButton6", s->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Fenetre suivante"),
+    addButton("ToolButton6", ui::themedIcon("go-next"), QStringLiteral("Fenetre suivante"),
               &TEditForm::Suivante1Click);
     m_CbWordWrap = new QCheckBox(QStringLiteral("Wordwrap"), m_Panel1);
     m_CbWordWrap->setObjectName(QStringLiteral("CbWordWrap"));

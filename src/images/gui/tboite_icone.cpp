@@ -11,7 +11,7 @@
 #include "ui/filelist.h"
 #include "ui/folderlist.h"
 #include "ui/foldernavigator.h"
-#include "ui/lettericon.h"
+#include "ui/themedicon.h"
 #include "ui/messageboxes.h"
 
 #include <QDir>
@@ -116,7 +116,7 @@ void Tboite_icone::buildControls()
 
     m_BtnTailleIcone = new QToolButton(m_Panel1);
     m_BtnTailleIcone->setObjectName(QStringLiteral("BtnTailleIcone"));
-    m_BtnTailleIcone->setIcon(ui::letterIcon(QStringLiteral("Exp"), QColor(0x00, 0x80, 0x80)));
+    m_BtnTailleIcone->setIcon(ui::themedIcon("document-save-as"));
     m_BtnTailleIcone->setToolTip(QStringLiteral("Exporte la selection"));
 
     m_lecteur_icone->setParent(m_Panel1);

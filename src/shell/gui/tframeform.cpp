@@ -16,11 +16,11 @@
 #include "ui/core/fallbackfont.h"
 #include "ui/hintstyle.h"
 #include "ui/krhint.h"
-#include "ui/lettericon.h"
 #include "ui/mditiling.h"
 #include "ui/messageboxes.h"
 #include "ui/networkdrivedialog.h"
 #include "ui/windowsfilter.h"
+#include "ui/themedicon.h"
 #include "ui/tmarscaption.h"
 
 #include <QAction>
@@ -249,42 +249,41 @@ void Tframeform::buildToolbar()
         line->setFrameShadow(QFrame::Sunken);
         m_Panel1->layout()->addWidget(line);
     };
-    QStyle *s = style();
-    addToolButton(QStringLiteral("ToolBtnVorlane"), s->standardIcon(QStyle::SP_FileDialogContentsView),
+    addToolButton(QStringLiteral("ToolBtnVorlane"), ui::themedIcon("system-search"),
                   QStringLiteral(" Rechercher une chaine \r dans les fichiers "));
     separator();
-    addToolButton(QStringLiteral("ToolBtnNew"), s->standardIcon(QStyle::SP_FileIcon),
+    addToolButton(QStringLiteral("ToolBtnNew"), ui::themedIcon("document-new"),
                   QStringLiteral(" Ouvre une fenetre vierge \r Dans l'editeur "));
-    addToolButton(QStringLiteral("ToolBtnHtml"), ui::letterIcon(QStringLiteral("W"), QColor(0x20, 0x60, 0xC0)),
+    addToolButton(QStringLiteral("ToolBtnHtml"), ui::themedIcon("text-html"),
                   QStringLiteral("Visualise des fichiers HTML"));
-    addToolButton(QStringLiteral("ToolBtnFtp"), ui::letterIcon(QStringLiteral("FTP"), QColor(0x20, 0x90, 0x40)),
+    addToolButton(QStringLiteral("ToolBtnFtp"), ui::themedIcon("network-server"),
                   QStringLiteral("Connexion FTP"));
-    addToolButton(QStringLiteral("ToolBtnRessource"), ui::letterIcon(QStringLiteral("R"), QColor(0x90, 0x40, 0x90)),
+    addToolButton(QStringLiteral("ToolBtnRessource"), ui::themedIcon("application-x-executable"),
                   QStringLiteral("Exploreur de ressources"));
-    addToolButton(QStringLiteral("ToolBtnReg"), ui::letterIcon(QStringLiteral("Reg"), QColor(0x80, 0x60, 0x20)),
+    addToolButton(QStringLiteral("ToolBtnReg"), ui::themedIcon("preferences-system"),
                   QStringLiteral("Ouvre la base de registre"));
-    addToolButton(QStringLiteral("ToolBtnicone"), ui::letterIcon(QStringLiteral("ico"), QColor(0xC0, 0x80, 0x00)),
+    addToolButton(QStringLiteral("ToolBtnicone"), ui::themedIcon("image-x-generic"),
                   QStringLiteral(" Voir la liste des fichiers *.ICO \r les transformer en fichiers *.BMP "));
-    addToolButton(QStringLiteral("ToolBtnMedia"), s->standardIcon(QStyle::SP_MediaPlay),
+    addToolButton(QStringLiteral("ToolBtnMedia"), ui::themedIcon("multimedia-player"),
                   QStringLiteral(" Joue des fichiers multimedias "));
-    addToolButton(QStringLiteral("ToolBtnFont"), ui::letterIcon(QStringLiteral("Aa"), QColor(0x40, 0x40, 0x40)),
+    addToolButton(QStringLiteral("ToolBtnFont"), ui::themedIcon("preferences-desktop-font"),
                   QStringLiteral("affiche les polices disponibles"));
-    addToolButton(QStringLiteral("SpyBtn"), s->standardIcon(QStyle::SP_TitleBarNormalButton),
+    addToolButton(QStringLiteral("SpyBtn"), ui::themedIcon("preferences-system-windows"),
                   QStringLiteral("Voir toutes les fenetres ouvertes"));
     separator();
-    addToolButton(QStringLiteral("ToolBtnSwap"), s->standardIcon(QStyle::SP_BrowserReload),
+    addToolButton(QStringLiteral("ToolBtnSwap"), ui::themedIcon("view-refresh"),
                   QStringLiteral(" Bascule entre \r éditeur/écran de recherche "));
-    addToolButton(QStringLiteral("ToolBtnpolice"), ui::letterIcon(QStringLiteral("A"), QColor(0x30, 0x30, 0xA0)),
+    addToolButton(QStringLiteral("ToolBtnpolice"), ui::themedIcon("font-x-generic"),
                   QStringLiteral(" Change les fontes pour la liste "));
-    addToolButton(QStringLiteral("ToolBtnPrint"), ui::letterIcon(QStringLiteral("P"), QColor(0x50, 0x50, 0x50)),
+    addToolButton(QStringLiteral("ToolBtnPrint"), ui::themedIcon("document-print"),
                   QStringLiteral(" Imprime la liste "));
-    addToolButton(QStringLiteral("ToolBtnClearMemo"), s->standardIcon(QStyle::SP_DialogResetButton),
+    addToolButton(QStringLiteral("ToolBtnClearMemo"), ui::themedIcon("edit-delete"),
                   QStringLiteral(" Efface la liste "));
-    addToolButton(QStringLiteral("ToolBtnOpen"), s->standardIcon(QStyle::SP_DialogOpenButton),
+    addToolButton(QStringLiteral("ToolBtnOpen"), ui::themedIcon("document-open"),
                   QStringLiteral(" Ouvre listes recherche "));
-    addToolButton(QStringLiteral("ToolBtnSave"), s->standardIcon(QStyle::SP_DialogSaveButton),
+    addToolButton(QStringLiteral("ToolBtnSave"), ui::themedIcon("document-save"),
                   QStringLiteral(" Sauve la liste recherche "));
-    addToolButton(QStringLiteral("SpeedButton1"), s->standardIcon(QStyle::SP_DriveNetIcon),
+    addToolButton(QStringLiteral("SpeedButton1"), ui::themedIcon("network-workgroup"),
                   QStringLiteral("Connecter reseau"));
     row->addStretch(1);
 
