@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -25,18 +26,15 @@ int main(int argc, char *argv[])
         status = 1;
         QCoreApplication::exit(1);
     };
-    // A request goes in once the component is ready again after the log-in.
-    bool loggedIn = false;
-    bool started = false;
-    ftp.OnLoggedIn = [&](net::TStarFtp *) { loggedIn = true; };
-    ftp.OnFtpReady = [&](net::TStarFtp *) {
-        if (!loggedIn || started)
-            return;
-        started = true;
-        ftp.SetRemoteFile(args[5].toUtf8());
-        ftp.SetLocalFile(args[6]);
-        clock.start();
-        get ? ftp.GetFile() : ftp.PutFile();
+    // The log-in is reported just after the component became ready: the request goes in from
+    // the event loop, once the report has returned.
+    ftp.OnLoggedIn = [&](net::TStarFtp *) {
+        QTimer::singleShot(0, &app, [&] {
+            ftp.SetRemoteFile(args[5].toUtf8());
+            ftp.SetLocalFile(args[6]);
+            clock.start();
+            get ? ftp.GetFile() : ftp.PutFile();
+        });
     };
     const auto finished = [&](net::TStarFtp *) {
         std::printf("%.3f\n", double(clock.nsecsElapsed()) / 1e9);
