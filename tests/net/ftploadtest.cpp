@@ -1,7 +1,7 @@
 // The FTP component under load, against pyftpdlib and vsftpd on 127.0.0.1: a 1 GB download and
 // upload, byte-exact, with the component's memory flat; a listing of 100,000 entries; names with
 // blanks and UTF-8 letters.
-#include "ftprecorder.h"
+#include "ftpsession.h"
 #include "net/core/tstarftp.h"
 #include "testserver.h"
 
@@ -66,25 +66,20 @@ long peakResidentMb()
     return usage.ru_maxrss / 1024;
 }
 
-struct Session {
-    TStarFtp ftp;
-    FtpRecorder recorder {ftp};
-
-    // Waits for \a event through a transfer of half a million progress reports, dropping what the
-    // recorder kept of them so that the memory measured is the component's, not the recorder's.
-    bool waitThroughTransfer(const QString &event)
-    {
-        return recorder.waitUntil(
-            [&] {
-                if (recorder.infos.size() > 4096) {
-                    recorder.infos.clear();
-                    recorder.sequence.clear();
-                }
-                return recorder.count(event) >= 1;
-            },
-            600000);
-    }
-};
+// Waits for \a event through a transfer of half a million progress reports, dropping what the
+// recorder kept of them so that the memory measured is the component's, not the recorder's.
+bool waitThroughTransfer(FtpRecorder &recorder, const QString &event)
+{
+    return recorder.waitUntil(
+        [&] {
+            if (recorder.infos.size() > 4096) {
+                recorder.infos.clear();
+                recorder.sequence.clear();
+            }
+            return recorder.count(event) >= 1;
+        },
+        600000);
+}
 
 } // namespace
 
@@ -107,7 +102,7 @@ private slots:
     void cleanupTestCase();
 
 private:
-    std::unique_ptr<Session> logIn();
+    std::unique_ptr<FtpSession> logIn();
     QString serverPath(const QString &relative) const { return m_root.filePath(relative); }
 
     Kind m_kind;
@@ -119,13 +114,7 @@ private:
 void FtpLoadSuite::initTestCase()
 {
     QVERIFY(m_root.isValid() && m_local.isValid());
-    QDir root(m_root.path());
-    // vsftpd wants the anonymous root not writable; uploads go to "incoming".
-    QFile::setPermissions(m_root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
-                                             | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-    QVERIFY(root.mkpath(QStringLiteral("pub/many")));
-    QVERIFY(root.mkpath(QStringLiteral("incoming")));
-    QFile::setPermissions(serverPath(QStringLiteral("incoming")), QFileDevice::Permissions(0x7777));
+    QVERIFY(prepareServerRoot(m_root.path(), QStringLiteral("many")));
     QVERIFY(writeRandomFile(serverPath(QStringLiteral("pub/big.bin")), bigSize, 1));
     QVERIFY(writeRandomFile(m_local.filePath(QStringLiteral("up.bin")), bigSize, 2));
     for (int i = 0; i < listingSize; ++i) {
@@ -145,18 +134,9 @@ void FtpLoadSuite::cleanupTestCase()
     m_server.stop();
 }
 
-std::unique_ptr<Session> FtpLoadSuite::logIn()
+std::unique_ptr<FtpSession> FtpLoadSuite::logIn()
 {
-    auto session = std::make_unique<Session>();
-    session->ftp.SetFtpServer(QStringLiteral("127.0.0.1"));
-    session->ftp.SetFtpPort(m_server.port());
-    session->ftp.SetTimeOutConnect(10);
-    session->ftp.SetUserName(m_kind == Pyftpdlib ? QStringLiteral("alice") : QStringLiteral("anonymous"));
-    session->ftp.SetUserPassword(m_kind == Pyftpdlib ? QStringLiteral("secret") : QStringLiteral("guest"));
-    session->ftp.Open();
-    if (!session->recorder.waitFor(QStringLiteral("loggedIn")))
-        return nullptr;
-    return session;
+    return logInToTestServer(m_server.port(), m_kind == Vsftpd);
 }
 
 void FtpLoadSuite::gigabyteDownload()
@@ -168,7 +148,7 @@ void FtpLoadSuite::gigabyteDownload()
     session->ftp.SetRemoteFile("pub/big.bin");
     session->ftp.SetLocalFile(target);
     session->ftp.GetFile();
-    QVERIFY2(session->waitThroughTransfer(QStringLiteral("fileReceived")), qPrintable(session->recorder.transcript()));
+    QVERIFY2(waitThroughTransfer(session->recorder, QStringLiteral("fileReceived")), qPrintable(session->recorder.transcript()));
     QVERIFY(session->recorder.errors.isEmpty());
     QCOMPARE(session->ftp.BytesTransferred(), std::uint32_t(bigSize));
     // The file goes to the disk as it comes: the component holds no copy of it.
@@ -185,7 +165,7 @@ void FtpLoadSuite::gigabyteUpload()
     session->ftp.SetLocalFile(m_local.filePath(QStringLiteral("up.bin")));
     session->ftp.SetRemoteFile("incoming/up.bin");
     session->ftp.PutFile();
-    QVERIFY2(session->waitThroughTransfer(QStringLiteral("fileStored")), qPrintable(session->recorder.transcript()));
+    QVERIFY2(waitThroughTransfer(session->recorder, QStringLiteral("fileStored")), qPrintable(session->recorder.transcript()));
     QVERIFY(session->recorder.errors.isEmpty());
     QCOMPARE(session->ftp.BytesTransferred(), std::uint32_t(bigSize));
     QVERIFY2(peakResidentMb() - before < 64, qPrintable(QStringLiteral("grew by %1 MB").arg(peakResidentMb() - before)));

@@ -2,7 +2,7 @@
 // (user "alice") and vsftpd (anonymous). One suite, run against both: log-in, listings of the
 // server's own format, folders, renames and deletions, byte-exact transfers both ways, ASCII
 // mode, aborts in mid-transfer and quitting.
-#include "ftprecorder.h"
+#include "ftpsession.h"
 #include "net/core/tstarftp.h"
 #include "testserver.h"
 #include "support/files.h"
@@ -31,10 +31,7 @@ using testing_support::readFile;
 using testing_support::writeFile;
 
 // One connection to the server under test, with everything it reports recorded.
-struct Session {
-    TStarFtp ftp;
-    FtpRecorder recorder {ftp};
-};
+using Session = FtpSession;
 
 const QList<int> transferSizes = {0, 1, 2048, 2049, 5 * 1024 * 1024 + 17};
 constexpr qsizetype abortSize = 48 * 1024 * 1024;
@@ -69,7 +66,7 @@ private slots:
     void cleanupTestCase();
 
 private:
-    std::unique_ptr<Session> logIn();
+    std::unique_ptr<FtpSession> logIn();
     static QString incoming() { return QStringLiteral("incoming"); }
     QString serverPath(const QString &relative) const { return m_root.filePath(relative); }
 
@@ -82,13 +79,7 @@ private:
 void FtpServerSuite::initTestCase()
 {
     QVERIFY(m_root.isValid());
-    QDir root(m_root.path());
-    // vsftpd wants the anonymous root owned by root and not writable; uploads go to "incoming".
-    QFile::setPermissions(m_root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
-                                             | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-    QVERIFY(root.mkpath(QStringLiteral("pub/deeper")));
-    QVERIFY(root.mkpath(QStringLiteral("incoming")));
-    QFile::setPermissions(serverPath(QStringLiteral("incoming")), QFileDevice::Permissions(0x7777));
+    QVERIFY(prepareServerRoot(m_root.path(), QStringLiteral("deeper")));
     for (int size : transferSizes)
         QVERIFY(writeFile(serverPath(QStringLiteral("pub/file%1.bin").arg(size)), randomBytes(size, quint32(size))));
     QVERIFY(writeFile(serverPath(QStringLiteral("pub/with blank.txt")), "blank"));
@@ -108,18 +99,9 @@ void FtpServerSuite::cleanupTestCase()
     m_server.stop();
 }
 
-std::unique_ptr<Session> FtpServerSuite::logIn()
+std::unique_ptr<FtpSession> FtpServerSuite::logIn()
 {
-    auto session = std::make_unique<Session>();
-    session->ftp.SetFtpServer(QStringLiteral("127.0.0.1"));
-    session->ftp.SetFtpPort(m_server.port());
-    session->ftp.SetTimeOutConnect(10);
-    session->ftp.SetUserName(m_kind == Pyftpdlib ? QStringLiteral("alice") : QStringLiteral("anonymous"));
-    session->ftp.SetUserPassword(m_kind == Pyftpdlib ? QStringLiteral("secret") : QStringLiteral("guest"));
-    session->ftp.Open();
-    if (!session->recorder.waitFor(QStringLiteral("loggedIn")))
-        return nullptr;
-    return session;
+    return logInToTestServer(m_server.port(), m_kind == Vsftpd);
 }
 
 void FtpServerSuite::refusedLogIn()
