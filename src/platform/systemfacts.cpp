@@ -7,6 +7,7 @@
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/utsname.h>
+#include <sched.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -182,6 +183,15 @@ ProcessorInfo processorInfo()
 int processorCount()
 {
     return int(std::max(1L, sysconf(_SC_NPROCESSORS_ONLN)));
+}
+
+int usableProcessors()
+{
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (sched_getaffinity(0, sizeof set, &set) == 0)
+        return std::max(1, CPU_COUNT(&set));
+    return processorCount();
 }
 
 } // namespace platform

@@ -43,5 +43,7 @@ MemoryStatus memoryStatus();
 ProcessorInfo processorInfo();
 /// Processors online.
 int processorCount();
+/// Processors this process may run on (its affinity mask), at least 1.
+int usableProcessors();
 
 } // namespace platform

@@ -2,6 +2,10 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
 namespace platform {
 
 namespace {
@@ -49,7 +53,75 @@ int utf8SequenceLength(const unsigned char *p, const unsigned char *end, char32_
     return length;
 }
 
+// Writes \a code (below 0x10000) as UTF-8 at \a out; returns the bytes written.
+std::size_t writeUtf8(char *out, char32_t code)
+{
+    if (code < 0x80) {
+        out[0] = static_cast<char>(code);
+        return 1;
+    }
+    if (code < 0x800) {
+        out[0] = static_cast<char>(0xC0 | (code >> 6));
+        out[1] = static_cast<char>(0x80 | (code & 0x3F));
+        return 2;
+    }
+    out[0] = static_cast<char>(0xE0 | (code >> 12));
+    out[1] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out[2] = static_cast<char>(0x80 | (code & 0x3F));
+    return 3;
+}
+
 } // namespace
+
+std::size_t asciiPrefix(const char *data, std::size_t size)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(data);
+    std::size_t n = 0;
+    for (; n + 8 <= size; n += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p + n, 8);
+        if (word & 0x8080808080808080ULL)
+            break;
+    }
+    while (n < size && p[n] < 0x80)
+        ++n;
+    return n;
+}
+
+std::size_t writeShownText(char *out, const char *data, std::size_t size, std::size_t maxUnits)
+{
+    const std::size_t ascii = asciiPrefix(data, std::min(size, maxUnits));
+    std::memcpy(out, data, ascii);
+    char *o = out + ascii;
+    std::size_t units = ascii;
+    const auto *q = reinterpret_cast<const unsigned char *>(data) + ascii;
+    const auto *const end = reinterpret_cast<const unsigned char *>(data) + size;
+    while (q < end && units < maxUnits) {
+        char32_t code;
+        const int length = utf8SequenceLength(q, end, code);
+        if (length == 0) {
+            o += writeUtf8(o, cp1252(*q));
+            ++q;
+            ++units;
+            continue;
+        }
+        const std::size_t width = code >= 0x10000 ? 2 : 1;
+        if (units + width > maxUnits)
+            break; // a surrogate pair is never split
+        std::memcpy(o, q, static_cast<std::size_t>(length));
+        o += length;
+        q += length;
+        units += width;
+    }
+    return static_cast<std::size_t>(o - out);
+}
+
+void appendShownText(std::string &out, const char *data, std::size_t size, std::size_t maxUnits)
+{
+    const std::size_t at = out.size();
+    out.resize(at + shownTextBound(size, maxUnits));
+    out.resize(at + writeShownText(out.data() + at, data, size, maxUnits));
+}
 
 QChar windows1252(unsigned char byte)
 {

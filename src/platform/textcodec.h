@@ -5,10 +5,27 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstddef>
+#include <string>
+
 namespace platform {
 
 QString decodeText(const char *data, qsizetype size);
 inline QString decodeText(const QByteArray &bytes) { return decodeText(bytes.constData(), bytes.size()); }
+
+/// Writes at \a out the UTF-8 form of decodeText(data, size) cut to its first \a maxUnits UTF-16
+/// units (never inside a character), without making the QString: what a result line shows.
+/// \a out has room for shownTextBound(size, maxUnits) bytes; returns the bytes written.
+std::size_t writeShownText(char *out, const char *data, std::size_t size, std::size_t maxUnits);
+/// The most bytes writeShownText() may write: a byte is at most one character of 3 bytes.
+constexpr std::size_t shownTextBound(std::size_t size, std::size_t maxUnits)
+{
+    return 3 * (size < maxUnits ? size : maxUnits);
+}
+/// writeShownText() appended to \a out.
+void appendShownText(std::string &out, const char *data, std::size_t size, std::size_t maxUnits);
+/// Length of the run of ASCII bytes at the start of [data, data + size).
+std::size_t asciiPrefix(const char *data, std::size_t size);
 
 /// The character of \a byte in Windows-1252 (Latin-1 but for 0x80..0x9F: "€", "‘", "’"...).
 QChar windows1252(unsigned char byte);

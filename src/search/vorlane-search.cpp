@@ -4,34 +4,96 @@
 #include "search/core/commandline.h"
 #include "search/core/resultlist.h"
 #include "search/core/searchengine.h"
+#include "search/core/textbuffer.h"
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <unistd.h>
 
 namespace {
 
 // Prints the header and the matching lines of each file found; nothing else of the walk.
+// Lines go out through one large buffer written with write(): millions of result lines cost
+// a copy each and no call per line.
 class PrintingSink : public search::SearchSink {
 public:
-    PrintingSink() { std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16); }
+    ~PrintingSink() override { flush(); }
+
     void fileMatched(const QByteArray &path) override
     {
-        print(search::FileSeparatorLine);
-        print(platform::decodePath(path));
+        const auto size = static_cast<std::size_t>(path.size());
+        char *const start = m_out.grow(4 + platform::shownTextBound(size, size) + 2);
+        char *o = start;
+        std::memcpy(o, "  \r\n", 4);
+        o += 4;
+        o += platform::writeShownText(o, path.constData(), size, size);
+        std::memcpy(o, "\r\n", 2);
+        m_out.commit(static_cast<std::size_t>(o + 2 - start));
+        flushIfFull();
     }
-    void lineMatched(std::int64_t lineNumber, const QString &text) override
+    void linesMatched(const search::MatchedLines &lines) override
     {
-        print(search::matchLine(lineNumber, text));
+        // Each '\n' becomes CR LF.
+        char *const start = m_out.grow(lines.size + lines.count);
+        char *o = start;
+        const char *p = lines.text;
+        const char *const end = lines.text + lines.size;
+        while (p < end) {
+            const auto *nl = static_cast<const char *>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+            const auto n = static_cast<std::size_t>(nl - p);
+            std::memcpy(o, p, n);
+            o += n;
+            *o++ = '\r';
+            *o++ = '\n';
+            p = nl + 1;
+        }
+        m_out.commit(static_cast<std::size_t>(o - start));
+        flushIfFull();
     }
 
-private:
-    static void print(const QString &line)
+    /// Writes what is buffered. False when standard output refused it.
+    bool flush()
     {
-        const QByteArray bytes = line.toUtf8();
-        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
-        std::fwrite("\r\n", 1, 2, stdout);
+        if (m_error != 0) {
+            m_out.clear();
+            return false;
+        }
+        const char *p = m_out.data();
+        std::size_t left = m_out.size();
+        while (left > 0) {
+            const ssize_t n = ::write(STDOUT_FILENO, p, left);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                m_error = n < 0 ? errno : EIO;
+                break;
+            }
+            p += n;
+            left -= static_cast<std::size_t>(n);
+        }
+        m_out.clear();
+        return m_error == 0;
     }
+    /// Why standard output refused the lines (0 while it takes them).
+    int error() const { return m_error; }
+
+    // Once the output is lost the rest of the search is of no use.
+    bool shouldContinue(const search::SearchProgress &) override { return m_error == 0; }
+
+private:
+    static constexpr std::size_t BufferSize = 1 << 20;
+
+    void flushIfFull()
+    {
+        if (m_out.size() >= BufferSize)
+            flush();
+    }
+
+    search::TextBuffer m_out;
+    int m_error = 0;
 };
 
 int fail(const QString &message)
@@ -60,16 +122,18 @@ int main(int argc, char *argv[])
     }
 
     PrintingSink sink;
-    search::SearchEngine engine(sink);
+    search::SearchEngine engine(sink, line.workers > 0 ? line.workers : search::SearchEngine::defaultWorkers());
     try {
         const search::SearchTotals totals = engine.run(line.request);
-        std::fflush(stdout);
+        if (!sink.flush())
+            return fail(QStringLiteral("écriture impossible sur la sortie standard : %1")
+                            .arg(QString::fromLocal8Bit(std::strerror(sink.error()))));
         QString summary = search::SearchEngine::summaryText(totals);
         summary.replace('\r', '\n');
         std::fprintf(stderr, "%s\n", qPrintable(summary));
         return totals.filesFound > 0 ? search::ExitFound : search::ExitNothingFound;
     } catch (const search::SearchError &error) {
-        std::fflush(stdout);
+        sink.flush();
         return fail(error.message());
     }
 }

@@ -8,6 +8,8 @@
 
 #include <QStringList>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 
 class RecordingSink : public search::SearchSink {
@@ -20,9 +22,13 @@ public:
         lines.append(search::FileSeparatorLine);
         lines.append(platform::decodePath(path));
     }
-    void lineMatched(std::int64_t lineNumber, const QString &text) override
+    void linesMatched(const search::MatchedLines &block) override
     {
-        lines.append(search::matchLine(lineNumber, text));
+        const QString text = QString::fromUtf8(block.text, static_cast<qsizetype>(block.size));
+        QStringList split = text.split(u'\n');
+        EXPECT_EQ(split.takeLast(), QString()) << "a block ends with its last line's end";
+        EXPECT_EQ(static_cast<std::size_t>(split.size()), block.count);
+        lines.append(split);
     }
     void folderLeft() override { events.append("left"); }
     bool shouldContinue(const search::SearchProgress &progress) override

@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <cstring>
 #include <memory>
 
 using search::SearchPresenter;
@@ -50,6 +51,13 @@ protected:
         const QCursor *shown = QGuiApplication::overrideCursor();
         return shown && shown->pixmap().toImage() == cursors.cursor(step).pixmap().toImage();
     }
+    /// Tells the presenter one matching line, as the engine hands lines over.
+    void lineMatched(std::int64_t number, const char *text)
+    {
+        search::TextBuffer block;
+        search::appendMatchLine(block, number, text, std::strlen(text), false);
+        presenter->linesMatched({block.data(), block.size(), 1});
+    }
     static SearchProgress progress(std::int64_t examined, std::int64_t found, std::int64_t line)
     {
         SearchProgress p;
@@ -79,7 +87,7 @@ TEST_F(Presenter, ScriptedWalkShowsWhatTheWindowShows)
     const QByteArray first = "/data/projects/alpha/first.pas";
     presenter->fileEntered(first);
     presenter->fileMatched(first);
-    presenter->lineMatched(2, "HELLO WORLD");
+    lineMatched(2, "HELLO WORLD");
     // Gathered, not painted, until the engine asks whether to go on.
     EXPECT_EQ(display.results->toPlainText(), "");
     EXPECT_TRUE(presenter->shouldContinue(progress(1, 1, 7)));
@@ -129,7 +137,7 @@ TEST_F(Presenter, PaintsAtMostOncePerServiceInterval)
     presenter->searchStarted(search::SearchRequest{"X", false, true, "PAS", "/start", search::WalkMode::FolderOnly});
     presenter->fileEntered("/start/a.pas");
     presenter->fileMatched("/start/a.pas");
-    presenter->lineMatched(1, "X");
+    lineMatched(1, "X");
     EXPECT_TRUE(presenter->shouldContinue(progress(1, 1, 1)));
     EXPECT_EQ(display.results->toPlainText(), "");
     EXPECT_EQ(panel(search::PanelExamined), "");
@@ -143,7 +151,7 @@ TEST_F(Presenter, ClearingDropsWhatWasNotPaintedYet)
     presenter->searchStarted(search::SearchRequest{"X", false, true, "PAS", "/start", search::WalkMode::FolderOnly});
     presenter->fileEntered("/start/a.pas");
     presenter->fileMatched("/start/a.pas");
-    presenter->lineMatched(1, "X");
+    lineMatched(1, "X");
     presenter->clearResults();
     presenter->shouldContinue(progress(1, 1, 1));
     EXPECT_EQ(display.results->toPlainText(), "");

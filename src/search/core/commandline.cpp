@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <optional>
+
 namespace search {
 
 namespace {
@@ -15,6 +17,23 @@ CommandLine failure(const QString &message)
     line.action = CommandLine::Action::Error;
     line.error = message;
     return line;
+}
+
+constexpr int MaxWorkers = 256;
+
+// The value of \a option at arguments[i], written "--option VALUE" (i then moves past it) or
+// "--option=VALUE": nothing when arguments[i] is another option; an empty inner optional when
+// the value is missing.
+std::optional<std::optional<QString>> optionValue(const QStringList &arguments, qsizetype &i, const QString &option)
+{
+    const QString &arg = arguments[i];
+    if (arg.startsWith(option + u'='))
+        return std::optional<QString>(arg.mid(option.size() + 1));
+    if (arg != option)
+        return std::nullopt;
+    if (++i < arguments.size())
+        return std::optional<QString>(arguments[i]);
+    return std::optional<QString>();
 }
 
 } // namespace
@@ -45,19 +64,19 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             request.firstOccurrence = false;
         } else if (arg == QLatin1String("--subdirs")) {
             request.walkMode = WalkMode::WithSubfolders;
-        } else if (arg == QLatin1String("--ext") || arg.startsWith(QLatin1String("--ext="))) {
-            QString value;
-            if (arg.startsWith(QLatin1String("--ext="))) {
-                value = arg.mid(6);
-            } else if (++i < arguments.size()) {
-                value = arguments[i];
-            } else {
+        } else if (const auto extension = optionValue(arguments, i, QStringLiteral("--ext"))) {
+            if (!*extension)
                 return failure(QStringLiteral("l'option --ext demande une extension"));
-            }
-            const QString code = asciiUpper(value).left(3);
+            const QString code = asciiUpper(**extension).left(3);
             if (code.isEmpty())
                 return failure(QStringLiteral("l'extension est vide"));
             request.extension = code == QLatin1String("*") ? AllFilesCode : code;
+        } else if (const auto count = optionValue(arguments, i, QStringLiteral("--threads"))) {
+            bool number = false;
+            const int threads = *count ? (*count)->toInt(&number) : 0;
+            if (!number || threads < 1 || threads > MaxWorkers)
+                return failure(QStringLiteral("l'option --threads demande un nombre de 1 à %1").arg(MaxWorkers));
+            line.workers = threads;
         } else {
             return failure(QStringLiteral("option inconnue : %1 (voir --help)").arg(arg));
         }
@@ -91,6 +110,7 @@ QString CommandLine::helpText()
         "  --all        toutes les lignes trouvées, pas seulement la première de chaque fichier\n"
         "  --subdirs    parcourir aussi les sous-dossiers\n"
         "  --ext EXT    extension des fichiers lus (3 lettres au plus, * pour tous ; PAS par défaut)\n"
+        "  --threads N  fils de lecture (1 : aucun fil à part ; par défaut, un par processeur)\n"
         "  --help       afficher cette aide\n"
         "  --version    afficher la version\n"
         "  --           fin des options\n"

@@ -14,6 +14,8 @@ struct CommandLine {
 
     Action action = Action::Error;
     SearchRequest request;
+    /// Threads reading the files (--threads); 0 for one per processor.
+    int workers = 0;
     /// Why the line cannot be run, for Action::Error.
     QString error;
 

@@ -11,6 +11,7 @@ namespace search {
 namespace {
 
 constexpr char CtrlZ = 26;
+constexpr std::ptrdiff_t CtrlZStretch = 4096;
 
 } // namespace
 
@@ -88,18 +89,23 @@ FileScanner::Result FileScanner::run(ReadFn &&read, ScanListener &listener)
 
         // A Ctrl-Z ends the text. Rather than looking for it in every byte up front, the line
         // count looks for it as it goes, and a match is only taken once the bytes up to the end
-        // of its line are known to hold none.
-        const char *clean = begin; // [begin, clean) holds no Ctrl-Z
+        // of its line are known to hold none. Those bytes are looked at a stretch ahead at a
+        // time, so that lines matching one after the other cost no call each.
+        const char *clean = begin;   // [begin, clean) holds no Ctrl-Z
+        const char *ctrlZ = nullptr; // the first Ctrl-Z, once seen (then clean stops there)
         const auto cutAtCtrlZ = [&](const char *upTo) {
             if (upTo <= clean)
                 return false;
-            if (const char *z = static_cast<const char *>(std::memchr(clean, CtrlZ, static_cast<std::size_t>(upTo - clean)))) {
-                stopAt = z;
-                final = true;
-                return true;
+            if (!ctrlZ) {
+                const char *reach = std::min(stopAt, std::max(upTo, clean + CtrlZStretch));
+                ctrlZ = static_cast<const char *>(std::memchr(clean, CtrlZ, static_cast<std::size_t>(reach - clean)));
+                clean = ctrlZ ? ctrlZ : reach;
+                if (upTo <= clean)
+                    return false;
             }
-            clean = upTo;
-            return false;
+            stopAt = ctrlZ;
+            final = true;
+            return true;
         };
 
         while (m_searchable) {

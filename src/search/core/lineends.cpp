@@ -158,6 +158,13 @@ const char *findLineEnd(const char *begin, const char *end)
 
 const char *afterLastLineEnd(const char *begin, const char *end)
 {
+    // Most calls look back over part of one line: a plain loop beats two library calls there.
+    if (end - begin <= 32) {
+        for (const char *p = end; p > begin; --p)
+            if (p[-1] == '\n' || p[-1] == '\r')
+                return p;
+        return nullptr;
+    }
     const auto length = static_cast<std::size_t>(end - begin);
     const char *lf = static_cast<const char *>(memrchr(begin, '\n', length));
     const char *from = lf ? lf + 1 : begin;

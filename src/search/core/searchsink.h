@@ -3,9 +3,10 @@
 // to go on. The window's presenter shows it, vorlane-search prints it, tests record it.
 //
 // The events of one file follow its fileEntered() without anything of another file between
-// them, so a walk run elsewhere can hand a file's results over as one unit.
+// them, in the order of the walk, whichever thread read the file.
 #pragma once
 
+#include "search/core/matchedlines.h"
 #include "search/core/searchrequest.h"
 
 #include <QByteArray>
@@ -39,11 +40,12 @@ public:
     virtual void fileEntered(const QByteArray &) {}
     /// The file entered last holds the string; its matching lines follow.
     virtual void fileMatched(const QByteArray &) {}
-    /// A matching line of that file: its number (from 1) and its text as shown.
-    virtual void lineMatched(std::int64_t, const QString &) {}
+    /// Matching lines of that file, in file order, as the results list shows them.
+    virtual void linesMatched(const MatchedLines &) {}
     /// The walk of a folder and its subfolders is over.
     virtual void folderLeft() {}
-    /// Asked after each folder entry and each block of a file; false stops the search.
+    /// Asked after each folder entry and each block of a file, and while a file is awaited;
+    /// false stops the search.
     virtual bool shouldContinue(const SearchProgress &) { return true; }
     /// The search is over, with the counters it reached.
     virtual void searchEnded(const SearchProgress &, SearchEnd) {}

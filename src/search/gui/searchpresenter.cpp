@@ -130,9 +130,11 @@ void SearchPresenter::fileMatched(const QByteArray &path)
     m_pendingLines.append(platform::decodePath(path));
 }
 
-void SearchPresenter::lineMatched(std::int64_t lineNumber, const QString &text)
+void SearchPresenter::linesMatched(const MatchedLines &lines)
 {
-    m_pendingLines.append(matchLine(lineNumber, text));
+    QString text = QString::fromUtf8(lines.text, static_cast<qsizetype>(lines.size));
+    text.chop(1);
+    m_pendingLines.append(text);
 }
 
 void SearchPresenter::folderLeft()

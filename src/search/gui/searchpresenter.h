@@ -67,7 +67,7 @@ public:
     void searchStarted(const SearchRequest &request) override;
     void fileEntered(const QByteArray &path) override;
     void fileMatched(const QByteArray &path) override;
-    void lineMatched(std::int64_t lineNumber, const QString &text) override;
+    void linesMatched(const MatchedLines &lines) override;
     void folderLeft() override;
     bool shouldContinue(const SearchProgress &progress) override;
     void searchEnded(const SearchProgress &progress, SearchEnd end) override;
