@@ -1,6 +1,7 @@
 // vorlane-bench-window: times one search as the window runs it (offscreen frame, status bar,
 // busy cursor and results list updated as in a real search) and prints the seconds.
 // usage: vorlane-bench-window [--case] [--all] DIR STRING   (all files, with subfolders)
+#include "search/gui/resultsview.h"
 #include "search/gui/tchoix.h"
 #include "shell/gui/tframeform.h"
 #include "ui/radiogroup.h"
@@ -11,7 +12,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QTimer>
 
 #include <cstdio>
@@ -57,6 +57,6 @@ int main(int argc, char *argv[])
     clock.start();
     choix->OKBtnClick();
     std::printf("%.4f\n", static_cast<double>(elapsed) / 1e9);
-    std::fprintf(stderr, "%d result lines\n", frame.resultsList()->blockCount());
+    std::fprintf(stderr, "%zu result lines\n", frame.resultsList()->lineCount());
     return 0;
 }

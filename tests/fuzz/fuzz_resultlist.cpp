@@ -3,16 +3,16 @@
 #include "search/core/resultlist.h"
 
 #include <QByteArray>
-#include <QStringList>
 
 #include <cstddef>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QStringList lines = search::decodeResultList(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-    const auto lineAt = [&lines](qsizetype n) { return lines.value(n); };
-    for (qsizetype n = 0; n < lines.size() && n < 64; ++n)
+    search::ResultLines lines;
+    search::decodeResultList(reinterpret_cast<const char *>(data), size, lines);
+    const auto lineAt = [&lines](qsizetype n) { return lines.text(static_cast<std::size_t>(n)); };
+    for (qsizetype n = 0; n < static_cast<qsizetype>(lines.count()) && n < 64; ++n)
         search::fileOfLine(n, lineAt);
     search::encodeResultList(lines);
     return 0;

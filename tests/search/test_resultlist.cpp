@@ -9,9 +9,34 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <string>
+
 using testing_support::TempTree;
 
 namespace {
+
+QStringList texts(const search::ResultLines &lines)
+{
+    QStringList out;
+    for (std::size_t i = 0; i < lines.count(); ++i)
+        out.append(lines.text(i));
+    return out;
+}
+
+search::ResultLines store(const QStringList &texts)
+{
+    search::ResultLines lines;
+    for (const QString &text : texts)
+        lines.append(text);
+    return lines;
+}
+
+QStringList decoded(const QByteArray &bytes)
+{
+    search::ResultLines lines;
+    search::decodeResultList(bytes.constData(), static_cast<std::size_t>(bytes.size()), lines);
+    return texts(lines);
+}
 
 class ResultLines : public testing::Test {
 protected:
@@ -88,7 +113,7 @@ TEST(ResultListFile, SavedAndLoadedByteForByte)
                                QString(200000, 'L'), QStringLiteral("3 : fin")};
     const QString path = tree.path("hello wo.LST");
     QString error;
-    ASSERT_TRUE(search::saveResultList(path, lines, &error)) << error.toStdString();
+    ASSERT_TRUE(search::saveResultList(path, store(lines), &error)) << error.toStdString();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -97,9 +122,9 @@ TEST(ResultListFile, SavedAndLoadedByteForByte)
         expected += line.toUtf8() + "\r\n";
     EXPECT_EQ(bytes, expected);
 
-    QStringList loaded;
+    search::ResultLines loaded;
     ASSERT_TRUE(search::loadResultList(path, &loaded, &error)) << error.toStdString();
-    EXPECT_EQ(loaded, lines);
+    EXPECT_EQ(texts(loaded), lines);
     ASSERT_TRUE(search::saveResultList(tree.path("again.LST"), loaded, &error));
     QFile again(tree.path("again.LST"));
     ASSERT_TRUE(again.open(QIODevice::ReadOnly));
@@ -108,17 +133,65 @@ TEST(ResultListFile, SavedAndLoadedByteForByte)
 
 TEST(ResultListFile, AnyTextFileLoads)
 {
-    EXPECT_EQ(search::decodeResultList("a\nb\rc\r\nd"), (QStringList{"a", "b", "c", "d"}));
-    EXPECT_EQ(search::decodeResultList("caf\xE9\r\n\r\n"), (QStringList{"caf\u00E9", ""}));
-    EXPECT_TRUE(search::decodeResultList("").isEmpty());
+    EXPECT_EQ(decoded("a\nb\rc\r\nd"), (QStringList{"a", "b", "c", "d"}));
+    EXPECT_EQ(decoded("caf\xE9\r\n\r\n"), (QStringList{"caf\u00E9", ""}));
+    EXPECT_TRUE(decoded("").isEmpty());
     TempTree tree;
-    QStringList lines{"kept"};
+    search::ResultLines lines = store({"kept"});
     QString error;
     EXPECT_FALSE(search::loadResultList(tree.path("missing.LST"), &lines, &error));
     EXPECT_TRUE(error.contains("missing.LST")) << error.toStdString();
-    EXPECT_EQ(lines, QStringList{"kept"});
+    EXPECT_EQ(texts(lines), QStringList{"kept"});
     EXPECT_FALSE(search::loadResultList(tree.root(), &lines, &error));
     EXPECT_FALSE(search::saveResultList(tree.path("no/folder/x.LST"), lines, &error));
+}
+
+// A file is read a megabyte at a time: lines and CR LF pairs cut between two reads come
+// through whole, and the list matches one decoded in a single piece.
+TEST(ResultListFile, LargeFileReadInPieces)
+{
+    QByteArray bytes;
+    int n = 0;
+    while (bytes.size() < (3 << 20)) {
+        const char *ends[] = {"\r\n", "\n", "\r"};
+        bytes += QByteArray::number(n) + " : ligne \xE9t\xE9 " + QByteArray(n % 97, 'x') + ends[n % 3];
+        ++n;
+    }
+    for (const qsizetype cut : {(1 << 20) - 1, (2 << 20) - 2})
+        bytes[cut] = '\r', bytes[cut + 1] = '\n';
+    TempTree tree;
+    const QString path = tree.write("big.LST", bytes);
+    search::ResultLines loaded;
+    QString error;
+    ASSERT_TRUE(search::loadResultList(path, &loaded, &error)) << error.toStdString();
+    EXPECT_EQ(texts(loaded), decoded(bytes));
+    EXPECT_GT(loaded.count(), 40000u);
+}
+
+// The store behind the results list: lines across many pages, blocks of lines, the longest
+// line, a line that holds a line feed, clearing.
+TEST(ResultLinesStore, HoldsEveryLineByItsNumber)
+{
+    search::ResultLines lines;
+    std::string block;
+    for (int i = 0; i < 200000; ++i)
+        block += std::to_string(i) + " : " + std::string(static_cast<std::size_t>(i % 50), 'a') + "\n";
+    lines.append(std::string_view("  "));
+    lines.appendBlock(block.data(), block.size(), 200000);
+    lines.append(QStringLiteral("/tmp/odd\nname.pas"));
+    lines.append(QString(3 << 20, u'\u00e9'));
+    ASSERT_EQ(lines.count(), 200003u);
+    EXPECT_EQ(lines.line(0), "  ");
+    EXPECT_EQ(lines.line(1), "0 : ");
+    EXPECT_EQ(lines.line(123457), "123456 : " + std::string(123456 % 50, 'a'));
+    EXPECT_EQ(lines.line(200000), "199999 : " + std::string(199999 % 50, 'a'));
+    EXPECT_EQ(lines.text(200001), QStringLiteral("/tmp/odd\nname.pas"));
+    EXPECT_EQ(lines.text(200002).size(), 3 << 20);
+    EXPECT_EQ(lines.longestLine(), 200002u);
+    EXPECT_EQ(lines.textBytes(), 2 + block.size() - 200000 + 17 + (6u << 20));
+    lines.clear();
+    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(lines.textBytes(), 0u);
 }
 
 TEST(ResultListFile, ProposedName)

@@ -14,10 +14,9 @@
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
+#include "search/gui/resultsview.h"
 #include <QProcess>
 #include <QTest>
-#include <QTextBlock>
 
 using testing_support::MessageBoxWatcher;
 using testing_support::TempTree;
@@ -54,20 +53,14 @@ TEST(SearchToEditor, DoubleClickOpensTheFileAndF4FindsTheString)
     ASSERT_TRUE(QTest::qWaitFor([&] { return boxes.texts.size() == 1; }, 10000));
 
     // The first match line of c.pas, two lines below its header.
-    QPlainTextEdit *list = frame.resultsList();
-    const QTextBlock header = [&] {
-        for (QTextBlock block = list->document()->begin(); block.isValid(); block = block.next()) {
-            if (block.text() == wanted)
-                return block;
-        }
-        return QTextBlock();
-    }();
-    ASSERT_TRUE(header.isValid()) << list->toPlainText().toStdString();
-    const QTextBlock match = header.next();
-    ASSERT_TRUE(match.text().startsWith(QStringLiteral("2 : "))) << match.text().toStdString();
-    list->ensureCursorVisible();
+    search::ResultsView *list = frame.resultsList();
+    const QString listed = list->toPlainText();
+    const qsizetype header = listed.split(u'\n').indexOf(wanted);
+    ASSERT_GE(header, 0) << listed.toStdString();
+    const auto match = static_cast<std::size_t>(header + 1);
+    ASSERT_TRUE(list->lineText(match).startsWith(QStringLiteral("2 : "))) << list->lineText(match).toStdString();
     ASSERT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }, 5000));
-    const QPoint at = list->viewport()->mapToGlobal(list->cursorRect(QTextCursor(match)).center() + QPoint(20, 0));
+    const QPoint at = list->viewport()->mapToGlobal(QPoint(40, list->lineRect(match).center().y()));
 
     ASSERT_TRUE(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(frame.winId())}));
     ASSERT_TRUE(xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),

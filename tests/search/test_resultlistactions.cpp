@@ -12,12 +12,11 @@
 #include "support/temptree.h"
 
 #include <QFileDialog>
-#include <QPlainTextEdit>
+#include "search/gui/resultsview.h"
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
 #include <QTest>
-#include <QTextBlock>
 
 using testing_support::answerNextModal;
 using testing_support::chooseFile;
@@ -30,9 +29,8 @@ protected:
     void SetUp() override
     {
         window.resize(600, 400);
-        memo = new QPlainTextEdit(&window);
+        memo = new search::ResultsView(&window);
         memo->resize(600, 400);
-        memo->setReadOnly(true);
         dialogs = new ui::SavePrintDialogs(&window);
         actions = new search::ResultListActions(memo, host, *dialogs, tree.root(), [this] { return searchText; }, &window);
         first = tree.write("a/first.pas", "x");
@@ -44,11 +42,8 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    void caretOnLine(int line)
-    {
-        QTextCursor cursor(memo->document()->findBlockByNumber(line));
-        memo->setTextCursor(cursor);
-    }
+    void caretOnLine(int line) { memo->setCaret({static_cast<std::size_t>(line), 0}); }
+    QStringList listed() const { return memo->toPlainText().split(u'\n'); }
 
     QString pdfText(const QString &pdf) const
     {
@@ -60,7 +55,7 @@ protected:
 
     TempTree tree;
     QWidget window;
-    QPlainTextEdit *memo = nullptr;
+    search::ResultsView *memo = nullptr;
     ui::SavePrintDialogs *dialogs = nullptr;
     search::ResultListActions *actions = nullptr;
     testing_support::QuietSearchHost host;
@@ -80,9 +75,8 @@ TEST_F(ListActions, ViewOpensTheFileOfTheCaretLine)
     EXPECT_EQ(host.opened, (QStringList{third, second}));
 
     // A selection counts from the line where it begins.
-    QTextCursor selection(memo->document()->findBlockByNumber(2));
-    selection.setPosition(memo->document()->findBlockByNumber(8).position(), QTextCursor::KeepAnchor);
-    memo->setTextCursor(selection);
+    memo->setCaret({2, 0});
+    memo->setCaret({8, 0}, true);
     EXPECT_EQ(actions->memoselectfile().value_or("none"), first);
 }
 
@@ -99,9 +93,8 @@ TEST_F(ListActions, DeletedFileIsNamedAndNothingOpens)
 
 TEST_F(ListActions, DoubleClickViewsTheFile)
 {
-    const QTextBlock line = memo->document()->findBlockByNumber(5);
-    const QRect place = memo->cursorRect(QTextCursor(line));
-    QTest::mouseDClick(memo->viewport(), Qt::LeftButton, {}, place.center() + QPoint(4, 0));
+    const QRect place = memo->lineRect(5);
+    QTest::mouseDClick(memo->viewport(), Qt::LeftButton, {}, QPoint(20, place.center().y()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !host.opened.isEmpty(); }, 5000));
     EXPECT_EQ(host.opened, QStringList{second});
 }
@@ -146,7 +139,10 @@ TEST_F(ListActions, SaveProposesTheNameAndWritesTheList)
     EXPECT_EQ(folder, tree.root());
     QFile saved(target);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), search::encodeResultList(lines));
+    QByteArray expected;
+    for (const QString &line : lines)
+        expected += line.toUtf8() + "\r\n";
+    EXPECT_EQ(saved.readAll(), expected);
 
     // Loading it back shows the same lines.
     memo->clear();
@@ -164,8 +160,8 @@ TEST_F(ListActions, SaveProposesTheNameAndWritesTheList)
     actions->ToolBtnOpenClick();
     EXPECT_TRUE(host.listShown);
     EXPECT_EQ(loadTitle, "~Vorlane~ Ouvre liste recherche");
-    EXPECT_EQ(actions->lines(), lines);
-    EXPECT_EQ(memo->toPlainText(), lines.join('\n'));
+    EXPECT_EQ(listed(), lines);
+    EXPECT_EQ(memo->caret(), search::ResultsView::Position{});
 }
 
 TEST_F(ListActions, EmptyListIsNeitherSavedNorPrinted)
@@ -191,7 +187,7 @@ TEST_F(ListActions, LoadsLongLinesAndInvalidUtf8)
             modal->close();
     });
     actions->ToolBtnOpenClick();
-    EXPECT_EQ(actions->lines(), (QStringList{QString(300000, 'x'), QStringLiteral("caf\u00E9 \u00E9t\u00E9")}));
+    EXPECT_EQ(listed(), (QStringList{QString(300000, 'x'), QStringLiteral("caf\u00E9 \u00E9t\u00E9")}));
 }
 
 TEST_F(ListActions, PrintsEveryLineOrTheSelection)
@@ -217,9 +213,8 @@ TEST_F(ListActions, PrintsEveryLineOrTheSelection)
     }
     EXPECT_EQ(printed, expected);
 
-    QTextCursor selection(memo->document()->findBlockByNumber(7));
-    selection.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    memo->setTextCursor(selection);
+    memo->setCaret({7, 0});
+    memo->setCaret({7, static_cast<int>(third.size())}, true);
     const QString part = tree.path("selection.pdf");
     dialogs->printer().setOutputFileName(part);
     answerNextModal([](QWidget *modal) {

@@ -1,6 +1,7 @@
 // The search presenter driven by a scripted walk: what the results list and the status panels
 // show after each step, when painting happens, the busy-cursor steps, and the stop request.
 #include "platform/busycursors.h"
+#include "search/gui/resultsview.h"
 #include "search/gui/searchpresenter.h"
 #include "support/qtestmain.h"
 #include "support/qtprinters.h"
@@ -8,7 +9,6 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -27,7 +27,7 @@ protected:
         window.resize(640, 400);
         auto *column = new QVBoxLayout(&window);
         display.window = &window;
-        display.results = new QPlainTextEdit(&window);
+        display.results = new search::ResultsView(&window);
         display.statusBar = new QStatusBar(&window);
         display.stopCommand = new QAction(&window);
         column->addWidget(display.results);
@@ -88,10 +88,10 @@ TEST_F(Presenter, ScriptedWalkShowsWhatTheWindowShows)
     presenter->fileEntered(first);
     presenter->fileMatched(first);
     lineMatched(2, "HELLO WORLD");
-    // Gathered, not painted, until the engine asks whether to go on.
-    EXPECT_EQ(display.results->toPlainText(), "");
-    EXPECT_TRUE(presenter->shouldContinue(progress(1, 1, 7)));
+    // Lines go to the list at once; the panels wait until the engine asks whether to go on.
     EXPECT_EQ(results(), QStringList({"  ", QString::fromLatin1(first), "2 : HELLO WORLD"}));
+    EXPECT_EQ(panel(search::PanelExamined), "");
+    EXPECT_TRUE(presenter->shouldContinue(progress(1, 1, 7)));
     EXPECT_EQ(panel(search::PanelExamined), "1");
     EXPECT_EQ(panel(search::PanelFound), "1");
     EXPECT_EQ(panel(search::PanelLine), "7");
@@ -139,14 +139,13 @@ TEST_F(Presenter, PaintsAtMostOncePerServiceInterval)
     presenter->fileMatched("/start/a.pas");
     lineMatched(1, "X");
     EXPECT_TRUE(presenter->shouldContinue(progress(1, 1, 1)));
-    EXPECT_EQ(display.results->toPlainText(), "");
     EXPECT_EQ(panel(search::PanelExamined), "");
     // The end of the walk is painted by the run, not by the event itself.
     presenter->searchEnded(progress(1, 1, 1), search::SearchEnd::Completed);
     EXPECT_EQ(panel(search::PanelExamined), "");
 }
 
-TEST_F(Presenter, ClearingDropsWhatWasNotPaintedYet)
+TEST_F(Presenter, ClearingEmptiesTheList)
 {
     presenter->searchStarted(search::SearchRequest{"X", false, true, "PAS", "/start", search::WalkMode::FolderOnly});
     presenter->fileEntered("/start/a.pas");

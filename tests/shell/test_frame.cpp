@@ -30,7 +30,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMimeData>
-#include <QPlainTextEdit>
+#include "search/gui/resultsview.h"
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -462,9 +462,9 @@ TEST_F(BusySearch, SecondSearchIsRefusedAndClosingEndsTheSearchQuietly)
     int linesWhenRefused = -1;
     QTimer::singleShot(0, frame.get(), [&] {
         // "Ok" pressed again while the search yields does nothing.
-        const int before = frame->resultsList()->blockCount();
+        const auto before = frame->resultsList()->lineCount();
         control<QPushButton>("OKBtn")->click();
-        linesWhenRefused = frame->resultsList()->blockCount() - before;
+        linesWhenRefused = static_cast<int>(frame->resultsList()->lineCount() - before);
         frame->close();
     });
     control<QPushButton>("OKBtn")->click();

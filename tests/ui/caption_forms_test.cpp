@@ -18,7 +18,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
+#include "search/gui/resultsview.h"
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -131,7 +131,7 @@ TEST_F(FormsTest, FrameOwnsTheHintSettings)
 
 TEST_F(FormsTest, ShiftF10OpensTheResultsListPopup)
 {
-    QPlainTextEdit *list = frame->resultsList();
+    search::ResultsView *list = frame->resultsList();
     // The search dialog shows itself with the frame and takes the keyboard: hide it again.
     QTest::qWait(50);
     choix->hide();

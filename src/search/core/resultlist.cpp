@@ -2,6 +2,7 @@
 
 #include "platform/regularfile.h"
 #include "platform/textcodec.h"
+#include "search/core/lineends.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <string>
 #include <vector>
 
 namespace search {
@@ -95,40 +97,107 @@ std::optional<QString> fileOfLine(qsizetype caretLine, const std::function<QStri
     return std::nullopt;
 }
 
-QByteArray encodeResultList(const QStringList &lines)
+namespace {
+
+// Splits text read in pieces into lines, a line end cut between two pieces included.
+class ListDecoder {
+public:
+    explicit ListDecoder(ResultLines &lines) : m_lines(lines) {}
+
+    void feed(const char *data, std::size_t size)
+    {
+        const char *p = data;
+        const char *const end = data + size;
+        if (m_pendingCr) {
+            m_pendingCr = false;
+            if (p < end && *p == '\n')
+                ++p;
+        }
+        while (p < end) {
+            const char *lineEnd = findLineEnd(p, end);
+            if (!lineEnd) {
+                m_partial.append(p, end - p);
+                return;
+            }
+            if (m_partial.isEmpty()) {
+                addLine(p, static_cast<std::size_t>(lineEnd - p));
+            } else {
+                m_partial.append(p, lineEnd - p);
+                addLine(m_partial.constData(), static_cast<std::size_t>(m_partial.size()));
+                m_partial.clear();
+            }
+            p = lineEnd + 1;
+            if (*lineEnd == '\r') {
+                if (p == end)
+                    m_pendingCr = true;
+                else if (*p == '\n')
+                    ++p;
+            }
+        }
+    }
+
+    void finish()
+    {
+        if (!m_partial.isEmpty())
+            addLine(m_partial.constData(), static_cast<std::size_t>(m_partial.size()));
+        m_partial.clear();
+    }
+
+private:
+    void addLine(const char *text, std::size_t size)
+    {
+        if (platform::asciiPrefix(text, size) == size) {
+            m_lines.append(std::string_view(text, size));
+            return;
+        }
+        m_shown.clear();
+        platform::appendShownText(m_shown, text, size, size);
+        m_lines.append(std::string_view(m_shown));
+    }
+
+    ResultLines &m_lines;
+    QByteArray m_partial; ///< the start of a line that goes on in the next piece
+    std::string m_shown;
+    bool m_pendingCr = false;
+};
+
+} // namespace
+
+QByteArray encodeResultList(const ResultLines &lines)
 {
     QByteArray bytes;
-    for (const QString &line : lines) {
-        bytes.append(line.toUtf8());
-        bytes.append("\r\n");
+    bytes.reserve(static_cast<qsizetype>(lines.textBytes() + 2 * lines.count()));
+    for (std::size_t i = 0; i < lines.count(); ++i) {
+        const std::string_view line = lines.line(i);
+        bytes.append(line.data(), static_cast<qsizetype>(line.size()));
+        bytes.append("\r\n", 2);
     }
     return bytes;
 }
 
-QStringList decodeResultList(const QByteArray &bytes)
+void decodeResultList(const char *bytes, std::size_t size, ResultLines &lines)
 {
-    const QString text = platform::decodeText(bytes);
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (c == '\r' && i + 1 < size && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < size)
-        lines.append(text.mid(start));
-    return lines;
+    ListDecoder decoder(lines);
+    decoder.feed(bytes, size);
+    decoder.finish();
 }
 
-bool saveResultList(const QString &path, const QStringList &lines, QString *error)
+bool saveResultList(const QString &path, const ResultLines &lines, QString *error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(encodeResultList(lines)) < 0 || !file.commit()) {
+    bool written = file.open(QIODevice::WriteOnly);
+    // Written a piece at a time: a list of millions of lines is never copied whole.
+    QByteArray piece;
+    for (std::size_t i = 0; written && i < lines.count(); ++i) {
+        const std::string_view line = lines.line(i);
+        piece.append(line.data(), static_cast<qsizetype>(line.size()));
+        piece.append("\r\n", 2);
+        if (piece.size() >= (1 << 20) || i + 1 == lines.count()) {
+            written = file.write(piece) == piece.size();
+            piece.clear();
+        }
+    }
+    if (!written || !file.commit()) {
         if (error)
             *error = QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(path, file.errorString());
         return false;
@@ -136,7 +205,7 @@ bool saveResultList(const QString &path, const QStringList &lines, QString *erro
     return true;
 }
 
-bool loadResultList(const QString &path, QStringList *lines, QString *error)
+bool loadResultList(const QString &path, ResultLines *lines, QString *error)
 {
     platform::RegularFile file;
     if (!file.open(platform::encodePath(path))) {
@@ -144,7 +213,8 @@ bool loadResultList(const QString &path, QStringList *lines, QString *error)
             *error = QStringLiteral("Impossible d'ouvrir le fichier %1 : %2").arg(path, qt_error_string(errno));
         return false;
     }
-    QByteArray bytes;
+    ResultLines loaded;
+    ListDecoder decoder(loaded);
     std::vector<char> piece(1 << 20);
     for (;;) {
         const long count = file.read(piece.data(), piece.size());
@@ -155,9 +225,10 @@ bool loadResultList(const QString &path, QStringList *lines, QString *error)
         }
         if (count == 0)
             break;
-        bytes.append(piece.data(), count);
+        decoder.feed(piece.data(), static_cast<std::size_t>(count));
     }
-    *lines = decodeResultList(bytes);
+    decoder.finish();
+    *lines = std::move(loaded);
     return true;
 }
 

@@ -3,6 +3,8 @@
 // proposed when a list is saved.
 #pragma once
 
+#include "search/core/resultlines.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -38,16 +40,17 @@ std::optional<QString> headerOfLine(qsizetype caretLine, const std::function<QSt
 std::optional<QString> fileOfLine(qsizetype caretLine, const std::function<QString(qsizetype)> &lineAt);
 
 /// The bytes of a result list file holding \a lines.
-QByteArray encodeResultList(const QStringList &lines);
-/// The lines of a result list file (any text file): lines end at CR LF, CR or LF; bytes that
-/// are not valid UTF-8 are read as Windows-1252.
-QStringList decodeResultList(const QByteArray &bytes);
+QByteArray encodeResultList(const ResultLines &lines);
+/// Appends to \a lines the lines of a result list file (any text file): lines end at CR LF, CR
+/// or LF; bytes that are not valid UTF-8 are read as Windows-1252.
+void decodeResultList(const char *bytes, std::size_t size, ResultLines &lines);
 
 /// Writes \a lines to \a path, replacing the file only once all is written. False, with
 /// \a error, on failure.
-bool saveResultList(const QString &path, const QStringList &lines, QString *error);
-/// Reads the lines of \a path (a regular file). False, with \a error, on failure.
-bool loadResultList(const QString &path, QStringList *lines, QString *error);
+bool saveResultList(const QString &path, const ResultLines &lines, QString *error);
+/// Reads the lines of \a path (a regular file) into \a lines, emptied first. False, with
+/// \a error, on failure (\a lines then as it was).
+bool loadResultList(const QString &path, ResultLines *lines, QString *error);
 
 /// The file name proposed to save a list: the first 8 characters of the search string and
 /// ".LST" ("hello world" gives "hello wo.LST"). A '/' cannot be part of a name and becomes '_'.

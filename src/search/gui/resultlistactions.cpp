@@ -2,6 +2,7 @@
 
 #include "platform/shell.h"
 #include "search/core/resultlist.h"
+#include "search/gui/resultsview.h"
 #include "search/gui/searchhost.h"
 #include "ui/messageboxes.h"
 #include "ui/saveprintdialogs.h"
@@ -11,8 +12,6 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPlainTextEdit>
-#include <QTextBlock>
 
 namespace search {
 
@@ -22,7 +21,7 @@ const QString ListFilter = QStringLiteral("Fichiers Liste (*.LST)|*.LST");
 
 } // namespace
 
-ResultListActions::ResultListActions(QPlainTextEdit *Memo1, SearchHost &host, ui::SavePrintDialogs &dialogs,
+ResultListActions::ResultListActions(ResultsView *Memo1, SearchHost &host, ui::SavePrintDialogs &dialogs,
                                      const QString &startupDirectory, SearchText searchText, QObject *parent)
     : QObject(parent), m_Memo1(Memo1), m_host(host), m_dialogs(dialogs), m_startupDirectory(startupDirectory),
       m_searchText(std::move(searchText)), m_OpenDialog1(new QFileDialog(Memo1->window()))
@@ -36,10 +35,10 @@ ResultListActions::ResultListActions(QPlainTextEdit *Memo1, SearchHost &host, ui
 
 std::optional<QString> ResultListActions::memoselectfile() const
 {
-    const QTextDocument *document = m_Memo1->document();
-    const int caretLine = document->findBlock(m_Memo1->textCursor().selectionStart()).blockNumber();
-    const auto header = headerOfLine(caretLine, [document](qsizetype n) {
-        return document->findBlockByNumber(int(n)).text();
+    const auto caretLine = static_cast<qsizetype>(m_Memo1->selectionStart().line);
+    const auto header = headerOfLine(caretLine, [this](qsizetype n) {
+        return n < static_cast<qsizetype>(m_Memo1->lineCount()) ? m_Memo1->lineText(static_cast<std::size_t>(n))
+                                                                : QString();
     });
     if (!header)
         return std::nullopt;
@@ -47,20 +46,6 @@ std::optional<QString> ResultListActions::memoselectfile() const
     if (!file)
         ui::showError(m_Memo1->window(), QStringLiteral("Le fichier %1 n'existe plus.").arg(header->trimmed()));
     return file;
-}
-
-QStringList ResultListActions::lines() const
-{
-    QStringList lines;
-    const QTextDocument *document = m_Memo1->document();
-    if (document->isEmpty())
-        return lines;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        if (!block.next().isValid() && block.length() == 1 && block.blockNumber() > 0)
-            break; // the empty line after a final line break is not a line of the list
-        lines.append(block.text());
-    }
-    return lines;
 }
 
 void ResultListActions::ouvre_fichierClick()
@@ -84,8 +69,7 @@ void ResultListActions::ExtentionClick()
 
 void ResultListActions::ToolBtnSaveClick()
 {
-    const QStringList list = lines();
-    if (list.isEmpty())
+    if (m_Memo1->lines().empty())
         return;
     m_host.setResultsVisible(true);
     QFileDialog *dialog = m_dialogs.sauvefichier();
@@ -97,7 +81,7 @@ void ResultListActions::ToolBtnSaveClick()
     if (chosen.isEmpty())
         return;
     QString error;
-    if (!saveResultList(chosen, list, &error))
+    if (!saveResultList(chosen, m_Memo1->lines(), &error))
         ui::showFailure(m_Memo1->window(), error);
 }
 
@@ -110,32 +94,31 @@ void ResultListActions::ToolBtnOpenClick()
     if (m_OpenDialog1->exec() != QDialog::Accepted)
         return;
     const QString chosen = m_OpenDialog1->selectedFiles().value(0);
-    QStringList list;
+    ResultLines list;
     QString error;
     // The list is only replaced once the file has been read whole.
     if (!loadResultList(chosen, &list, &error)) {
         ui::showFailure(m_Memo1->window(), error);
         return;
     }
-    m_Memo1->clear();
-    m_Memo1->setPlainText(list.join('\n'));
+    m_Memo1->setLines(std::move(list));
 }
 
 void ResultListActions::ToolBtnPrintClick()
 {
-    const QStringList list = lines();
-    if (list.isEmpty())
+    const ResultLines &list = m_Memo1->lines();
+    if (list.empty())
         return;
-    const QTextCursor cursor = m_Memo1->textCursor();
-    const auto range = m_dialogs.runPrintDialog(cursor.hasSelection());
+    const auto range = m_dialogs.runPrintDialog(m_Memo1->hasSelection());
     if (range == ui::SavePrintDialogs::PrintRange::Cancelled)
         return;
     QStringList printed;
     if (range == ui::SavePrintDialogs::PrintRange::Selection) {
-        printed.append(QLatin1Char(' ') + cursor.selectedText());
+        printed.append(QLatin1Char(' ') + m_Memo1->selectedText());
     } else {
-        for (const QString &line : list)
-            printed.append(QLatin1Char(' ') + line);
+        printed.reserve(static_cast<qsizetype>(list.count()));
+        for (std::size_t i = 0; i < list.count(); ++i)
+            printed.append(QLatin1Char(' ') + list.text(i));
     }
     ui::TextPrinter printer(m_dialogs.printer());
     if (!printer.print(printed, m_Memo1->font()))

@@ -5,13 +5,11 @@
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <optional>
 
 class QFileDialog;
-class QPlainTextEdit;
 
 namespace ui {
 class SavePrintDialogs;
@@ -19,6 +17,7 @@ class SavePrintDialogs;
 
 namespace search {
 
+class ResultsView;
 class SearchHost;
 
 class ResultListActions : public QObject {
@@ -28,14 +27,12 @@ public:
 
     /// Acts on the list \a Memo1 of \a host, with the frame's \a dialogs; lists are saved and
     /// loaded from \a startupDirectory first; \a searchText gives the search dialog's string.
-    ResultListActions(QPlainTextEdit *Memo1, SearchHost &host, ui::SavePrintDialogs &dialogs,
+    ResultListActions(ResultsView *Memo1, SearchHost &host, ui::SavePrintDialogs &dialogs,
                       const QString &startupDirectory, SearchText searchText, QObject *parent = nullptr);
 
     /// The file the caret's line belongs to (where a selection begins): see fileOfLine(). When
     /// the block's header names a file that no longer exists, a message box says so.
     std::optional<QString> memoselectfile() const;
-    /// The lines of the list.
-    QStringList lines() const;
 
     // Handlers, named after the controls that run them.
     void ouvre_fichierClick();
@@ -52,7 +49,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QPlainTextEdit *m_Memo1;
+    ResultsView *m_Memo1;
     QObject *m_viewport = nullptr; ///< the list's viewport, watched for double-clicks
     SearchHost &m_host;
     ui::SavePrintDialogs &m_dialogs;

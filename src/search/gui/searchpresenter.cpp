@@ -3,12 +3,12 @@
 #include "platform/textcodec.h"
 #include "search/core/resultlist.h"
 #include "search/core/searchengine.h"
+#include "search/gui/resultsview.h"
 #include "ui/messageboxes.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -89,7 +89,6 @@ void SearchPresenter::end()
 
 void SearchPresenter::clearResults()
 {
-    m_pendingLines.clear();
     m_display.results->clear();
 }
 
@@ -126,15 +125,16 @@ void SearchPresenter::fileEntered(const QByteArray &path)
 void SearchPresenter::fileMatched(const QByteArray &path)
 {
     m_anyFound = true;
-    m_pendingLines.append(FileSeparatorLine);
-    m_pendingLines.append(platform::decodePath(path));
+    m_display.results->appendLine(FileSeparatorLine);
+    m_shownPath.clear();
+    platform::appendShownText(m_shownPath, path.constData(), static_cast<std::size_t>(path.size()),
+                              static_cast<std::size_t>(path.size()));
+    m_display.results->appendLine(std::string_view(m_shownPath));
 }
 
 void SearchPresenter::linesMatched(const MatchedLines &lines)
 {
-    QString text = QString::fromUtf8(lines.text, static_cast<qsizetype>(lines.size));
-    text.chop(1);
-    m_pendingLines.append(text);
+    m_display.results->appendLines(lines.text, lines.size, lines.count);
 }
 
 void SearchPresenter::folderLeft()
@@ -180,10 +180,6 @@ void SearchPresenter::updatePanels(const SearchProgress &progress)
 
 void SearchPresenter::paint()
 {
-    if (!m_pendingLines.isEmpty()) {
-        m_display.results->appendPlainText(m_pendingLines.join('\n'));
-        m_pendingLines.clear();
-    }
     for (std::size_t i = 0; i < m_panelDirty.size(); ++i) {
         if (m_panelDirty[i]) {
             m_display.panels[i]->setText(m_pendingPanels[i]);

@@ -1,8 +1,9 @@
 // The search as the frame shows it: runs a request through the engine and shows what it tells
 // on the frame's results list and search status bar ("Mot", "Lus", "Ok", "Ln", "Fich" panels),
 // with the busy-cursor steps, the stop command, and the summary box at the end. Result lines
-// and panel texts are gathered and painted when the event loop is let in, at most every
-// service interval, so painting does not slow the walk down.
+// go to the list as they come (the list paints them once the event loop runs); panel texts are
+// gathered and shown when the event loop is let in, at most every service interval, so
+// painting does not slow the walk down.
 #pragma once
 
 #include "platform/busycursors.h"
@@ -10,17 +11,18 @@
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QStringList>
 
 #include <array>
+#include <string>
 
 class QAction;
 class QLabel;
-class QPlainTextEdit;
 class QStatusBar;
 class QWidget;
 
 namespace search {
+
+class ResultsView;
 
 /// Panels of the search status bar that show the search; the even ones are captions.
 enum StatusPanel { PanelText = 1, PanelExamined = 3, PanelFound = 5, PanelLine = 7, PanelFile = 9 };
@@ -29,7 +31,7 @@ constexpr int StatusPanelCount = 10;
 /// The frame's controls the presenter shows a search on.
 struct SearchDisplay {
     QWidget *window = nullptr;               ///< owner of the summary and error boxes
-    QPlainTextEdit *results = nullptr;       ///< "Memo1"
+    ResultsView *results = nullptr;          ///< "Memo1"
     QStatusBar *statusBar = nullptr;         ///< "Barre", shown while a search runs
     std::array<QLabel *, StatusPanelCount> panels{};
     QAction *stopCommand = nullptr;          ///< "Fin de  la recherche", enabled while a search runs
@@ -48,7 +50,7 @@ public:
     /// closes it. True when the summary was shown.
     bool run(const SearchRequest &request);
     bool running() const { return m_running; }
-    /// Empties the results list, with what was not painted yet.
+    /// Empties the results list.
     void clearResults();
     /// Asks the running search to stop ("Fin de  la recherche").
     void stop() { m_stopRequest = true; }
@@ -78,7 +80,7 @@ private:
     void setPanel(int panel, const QString &text);
     /// The counters and the file panel as \a progress has them.
     void updatePanels(const SearchProgress &progress);
-    /// Paints the result lines and panel texts gathered since the last time.
+    /// Shows the panel texts gathered since the last time.
     void paint();
     /// Paints and lets the event loop in.
     void service();
@@ -94,10 +96,10 @@ private:
     bool m_closing = false;
 
     // What the walk told since the last paint.
-    QStringList m_pendingLines;
     std::array<QString, StatusPanelCount> m_pendingPanels;
     std::array<bool, StatusPanelCount> m_panelDirty{};
     QByteArray m_currentFile; ///< the file being read, shown shortened in the file panel
+    std::string m_shownPath;  ///< a header line being made
     bool m_anyFound = false;
     bool m_showFound = false; ///< the file panel shows the found count instead of a file
 };

@@ -5,6 +5,7 @@
 #include "editor/gui/framedialogs.h"
 #include "editor/gui/teditform.h"
 #include "search/gui/resultlistactions.h"
+#include "search/gui/resultsview.h"
 #include "search/gui/searchpresenter.h"
 #include "search/gui/tchoix.h"
 #include "settings/settingsbatch.h"
@@ -36,7 +37,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -143,17 +143,12 @@ void Tframeform::writeini()
 
 void Tframeform::buildResultsList()
 {
-    m_Memo1 = new QPlainTextEdit(this);
+    m_Memo1 = new search::ResultsView(this);
     m_Memo1->setObjectName(QStringLiteral("Memo1"));
-    m_Memo1->setReadOnly(true);
-    m_Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     QPalette grey = m_Memo1->palette();
     grey.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
-    grey.setColor(QPalette::Inactive, QPalette::Highlight, grey.color(QPalette::Active, QPalette::Highlight));
-    grey.setColor(QPalette::Inactive, QPalette::HighlightedText, grey.color(QPalette::Active, QPalette::HighlightedText));
     m_Memo1->setPalette(grey);
     m_Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
 

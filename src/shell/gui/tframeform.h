@@ -13,7 +13,6 @@
 class QAction;
 class QMdiArea;
 class QMenu;
-class QPlainTextEdit;
 class QStatusBar;
 class QToolButton;
 
@@ -23,6 +22,7 @@ class TEditForm;
 }
 namespace search {
 class ResultListActions;
+class ResultsView;
 class SearchPresenter;
 class Tchoix;
 }
@@ -41,7 +41,7 @@ public:
     /// The search dialog, created after the frame.
     void setSearchDialog(search::Tchoix *dialog) { m_choix = dialog; }
 
-    QPlainTextEdit *resultsList() const { return m_Memo1; }
+    search::ResultsView *resultsList() const { return m_Memo1; }
     QMdiArea *mdiArea() const { return m_mdi; }
     QToolButton *toolButton(const QString &name) const { return m_buttons.value(name); }
     QAction *action(const QString &name) const { return m_actions.value(name); }
@@ -105,7 +105,7 @@ private:
     search::SearchPresenter *m_search = nullptr;
 
     QWidget *m_Panel1 = nullptr;
-    QPlainTextEdit *m_Memo1 = nullptr;
+    search::ResultsView *m_Memo1 = nullptr;
     QMdiArea *m_mdi = nullptr;
     QStatusBar *m_Barre = nullptr;
     QMenu *m_PopupMenu1 = nullptr;
