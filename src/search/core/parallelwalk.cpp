@@ -32,6 +32,8 @@ public:
 
     void matchedLine(std::int64_t lineNumber, const char *text, std::size_t size) override
     {
+        if (m_chunk.lines.capacity() == 0)
+            m_chunk.lines = m_walk.takeBuffer();
         appendMatchLine(m_chunk.lines, lineNumber, text, size, m_upperCase);
         ++m_chunk.count;
     }
@@ -264,6 +266,31 @@ void ParallelWalk::scan(FileTask &task, FileScanner &scanner)
         m_callerWake.notify_one();
 }
 
+TextBuffer ParallelWalk::takeBuffer()
+{
+    TextBuffer buffer;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (!m_spareBuffers.empty()) {
+            buffer = std::move(m_spareBuffers.back());
+            m_spareBuffers.pop_back();
+        }
+    }
+    buffer.clear();
+    // A chunk is cut once past its size, by at most a block's lines.
+    buffer.grow(m_limits.chunkBytes + m_limits.chunkBytes / 4);
+    return buffer;
+}
+
+void ParallelWalk::recycle(TextBuffer &&buffer)
+{
+    if (buffer.capacity() == 0)
+        return;
+    const std::lock_guard lock(m_mutex);
+    if (m_spareBuffers.size() < static_cast<std::size_t>(4 * m_workerCount + 4))
+        m_spareBuffers.push_back(std::move(buffer));
+}
+
 bool ParallelWalk::handOver(FileTask &task, Chunk &&chunk)
 {
     std::unique_lock lock(m_mutex);
@@ -382,6 +409,7 @@ bool ParallelWalk::takeFile(FileTask &task)
             }
             delivered = chunk.linesRead;
             m_progress.lineInFile = delivered;
+            recycle(std::move(chunk.lines));
             if (!finished && !m_sink.shouldContinue(m_progress)) {
                 m_progress.linesExamined += delivered;
                 return false;

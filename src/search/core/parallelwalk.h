@@ -103,6 +103,10 @@ private:
     /// Hands part of a file's lines over; waits while the budget is spent unless the caller
     /// is waiting for that file. False when the search stops.
     bool handOver(FileTask &task, Chunk &&chunk);
+    /// A buffer for a chunk's lines: one the caller is done with when there is one, so that
+    /// result memory is reused rather than faulted in anew for every chunk.
+    TextBuffer takeBuffer();
+    void recycle(TextBuffer &&buffer);
 
     // The caller's thread.
     bool takeStep(Step &step);
@@ -127,6 +131,7 @@ private:
 
     // Shared, under m_mutex.
     std::deque<Step> m_steps;          ///< published, not yet taken by the caller
+    std::vector<TextBuffer> m_spareBuffers;
     std::deque<FileTask *> m_pending;  ///< files published, not yet taken by a worker
     std::size_t m_inFlight = 0;        ///< files published, not yet done with by the caller
     std::size_t m_buffered = 0;        ///< bytes of result lines waiting for the caller

@@ -7,8 +7,9 @@ namespace search {
 
 namespace {
 
-// Large enough that pages are few, small enough that the last one wastes little.
-constexpr std::size_t PageBytes = 1 << 20;
+// Large enough that pages are few and fit huge pages, small enough that the last one wastes
+// little.
+constexpr std::size_t PageBytes = 4u << 20;
 constexpr std::size_t MaxLineBytes = std::size_t(1) << 30;
 
 } // namespace
@@ -20,7 +21,7 @@ std::string_view ResultLines::line(std::size_t index) const
         - 1;
     const std::size_t local = index - page->firstLine;
     const std::size_t begin = local == 0 ? 0 : page->ends[local - 1] + 1;
-    return {page->bytes.get() + begin, page->ends[local] - begin};
+    return {page->bytes.data() + begin, page->ends[local] - begin};
 }
 
 QString ResultLines::text(std::size_t index) const
@@ -34,8 +35,10 @@ ResultLines::Page &ResultLines::pageFor(std::size_t bytes)
     if (m_pages.empty() || m_pages.back().capacity - m_pages.back().used < bytes) {
         Page page;
         page.capacity = std::max(PageBytes, bytes);
-        page.bytes.reset(new char[page.capacity]);
+        page.bytes = platform::LargeBlock(page.capacity);
         page.firstLine = m_count;
+        // Room for the ends of lines of a usual length, so that the list does not grow in steps.
+        page.ends.reserve(page.capacity / 32);
         m_pages.push_back(std::move(page));
     }
     return m_pages.back();
@@ -54,7 +57,7 @@ void ResultLines::append(std::string_view text)
     // Line ends are kept in 32 bits: a longer line (only a loaded file can hold one) is cut.
     text = text.substr(0, MaxLineBytes);
     Page &page = pageFor(text.size() + 1);
-    char *const to = page.bytes.get() + page.used;
+    char *const to = page.bytes.data() + page.used;
     std::memcpy(to, text.data(), text.size());
     to[text.size()] = '\n';
     page.used += text.size();
@@ -98,7 +101,7 @@ void ResultLines::appendBlock(const char *text, std::size_t size, std::size_t co
             q = nl + 1;
             nl = q < runEnd ? static_cast<const char *>(std::memchr(q, '\n', static_cast<std::size_t>(runEnd - q))) : nullptr;
         }
-        std::memcpy(page.bytes.get() + page.used, p, static_cast<std::size_t>(q - p));
+        std::memcpy(page.bytes.data() + page.used, p, static_cast<std::size_t>(q - p));
         page.used += static_cast<std::size_t>(q - p);
         p = q;
     }

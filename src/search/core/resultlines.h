@@ -4,11 +4,12 @@
 // cleared; a line may hold any character, even a line feed (a file named so).
 #pragma once
 
+#include "platform/largeblock.h"
+
 #include <QString>
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -41,7 +42,7 @@ public:
 
 private:
     struct Page {
-        std::unique_ptr<char[]> bytes;
+        platform::LargeBlock bytes;
         std::size_t capacity = 0;
         std::size_t used = 0;
         std::size_t firstLine = 0;        ///< number of its first line

@@ -5,14 +5,30 @@
 #include <cstddef>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace search {
 
 class TextBuffer {
 public:
+    TextBuffer() = default;
+    TextBuffer(TextBuffer &&other) noexcept
+        : m_data(std::move(other.m_data)), m_size(std::exchange(other.m_size, 0)),
+          m_capacity(std::exchange(other.m_capacity, 0))
+    {
+    }
+    TextBuffer &operator=(TextBuffer &&other) noexcept
+    {
+        m_data = std::move(other.m_data);
+        m_size = std::exchange(other.m_size, 0);
+        m_capacity = std::exchange(other.m_capacity, 0);
+        return *this;
+    }
+
     const char *data() const { return m_data.get(); }
     std::size_t size() const { return m_size; }
     bool empty() const { return m_size == 0; }
+    std::size_t capacity() const { return m_capacity; }
     void clear() { m_size = 0; }
 
     /// Room for \a n more bytes at the end, to be claimed with commit().
