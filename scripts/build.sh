@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Configures and builds one configuration: release (default), asan, or fuzz (clang, libFuzzer targets only).
-# usage: scripts/build.sh [release|asan|fuzz] [ninja targets...]
+# Configures and builds one configuration: release (default), asan, tsan (ThreadSanitizer, for the
+# search engine's threads), or fuzz (clang, libFuzzer targets only).
+# usage: scripts/build.sh [release|asan|tsan|fuzz] [ninja targets...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 config=${1:-release}; shift || true
 case "$config" in
   release) flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLANE_SANITIZE=OFF) ;;
   asan)    flags=(-DCMAKE_BUILD_TYPE=Debug -DVORLANE_SANITIZE=ON) ;;
+  tsan)    flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLANE_TSAN=ON) ;;
   fuzz)    flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLANE_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++) ;;
   *) echo "unknown configuration: $config" >&2; exit 2 ;;
 esac

@@ -41,7 +41,10 @@ QStringList foundFiles(const RecordingSink &sink, const TempTree &tree)
     return files;
 }
 
-class Walk : public ::testing::Test {
+// Every case runs on the caller's thread alone and with worker threads.
+class Engine : public ::testing::TestWithParam<int> {};
+
+class Walk : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override
     {
@@ -52,46 +55,46 @@ protected:
     QStringList run(const QString &extension, WalkMode mode)
     {
         RecordingSink sink;
-        SearchEngine engine(sink);
+        SearchEngine engine(sink, GetParam());
         engine.run(request(tree.root(), "FIND", extension, mode));
         return foundFiles(sink, tree);
     }
     TempTree tree;
 };
 
-TEST_F(Walk, FolderOnlyEntersOnlyFoldersMatchingTheMask)
+TEST_P(Walk, FolderOnlyEntersOnlyFoldersMatchingTheMask)
 {
     EXPECT_EQ(run("PAS", WalkMode::FolderOnly), QStringList({"a.pas", "B.PAS", "sub.pas/c.pas"}));
 }
 
-TEST_F(Walk, WithSubfoldersEntersEveryFolderButDotFolders)
+TEST_P(Walk, WithSubfoldersEntersEveryFolderButDotFolders)
 {
     EXPECT_EQ(run("PAS", WalkMode::WithSubfolders),
               QStringList({"a.pas", "B.PAS", "sub/.g.pas", "sub/d.pas", "sub/deeper/e.pas", "sub.pas/c.pas"}));
 }
 
-TEST_F(Walk, AllFilesCodeWalksEverySubfolderInFolderOnlyMode)
+TEST_P(Walk, AllFilesCodeWalksEverySubfolderInFolderOnlyMode)
 {
     EXPECT_EQ(run(search::AllFilesCode, WalkMode::FolderOnly),
               QStringList({"a.pas", "B.PAS", "CONFIG.SYS", "notes.txt", "sub/.g.pas", "sub/d.pas",
                            "sub/deeper/e.pas", "sub.pas/c.pas", "x.c"}));
 }
 
-TEST_F(Walk, QualificationIsASubstringOfTheName)
+TEST_P(Walk, QualificationIsASubstringOfTheName)
 {
     // With E = C every name holding a C qualifies when all entries are listed.
     EXPECT_EQ(run("C", WalkMode::WithSubfolders), QStringList({"CONFIG.SYS", "sub.pas/c.pas", "x.c"}));
     EXPECT_EQ(run("C", WalkMode::FolderOnly), QStringList({"x.c"}));
 }
 
-TEST(SearchEngine, ResultLinesCountersAndSummary)
+TEST_P(Engine, ResultLinesCountersAndSummary)
 {
     TempTree tree;
     tree.write("one.pas", "first line\r\nHello world\r\nhello again\r\n");
     tree.write("two.pas", "nothing\nat all\n");
     tree.write("three.pas", QByteArray("hello\x1a" "hello\r\n"));
     RecordingSink sink;
-    SearchEngine engine(sink);
+    SearchEngine engine(sink, GetParam());
     SearchRequest r = request(tree.root(), "HELLO");
     r.firstOccurrence = false;
     const auto totals = engine.run(r);
@@ -113,37 +116,37 @@ TEST(SearchEngine, ResultLinesCountersAndSummary)
     EXPECT_EQ(sink.last.lineInFile, 2); // two.pas, read last
 }
 
-TEST(SearchEngine, FirstOccurrenceStopsTheFileAtItsFirstMatch)
+TEST_P(Engine, FirstOccurrenceStopsTheFileAtItsFirstMatch)
 {
     TempTree tree;
     tree.write("f.pas", "a\r\nmatch 1\r\nmatch 2\r\nb\r\n");
     RecordingSink sink;
-    SearchEngine engine(sink);
+    SearchEngine engine(sink, GetParam());
     const auto totals = engine.run(request(tree.root(), "MATCH"));
     EXPECT_EQ(sink.lines.mid(2), QStringList({"2 : MATCH 1"}));
     EXPECT_EQ(totals.linesExamined, 2);
 }
 
-TEST(SearchEngine, CaseSensitiveSearchShowsLinesAsTheyAre)
+TEST_P(Engine, CaseSensitiveSearchShowsLinesAsTheyAre)
 {
     TempTree tree;
     tree.write("f.pas", "abc\r\naBc x\r\n");
     RecordingSink sink;
-    SearchEngine engine(sink);
+    SearchEngine engine(sink, GetParam());
     SearchRequest r = request(tree.root(), "aBc");
     r.caseSensitive = true;
     engine.run(r);
     EXPECT_EQ(sink.lines.mid(2), QStringList({"2 : aBc x"}));
 }
 
-TEST(SearchEngine, LongLinesAreCutTo255Characters)
+TEST_P(Engine, LongLinesAreCutTo255Characters)
 {
     TempTree tree;
     QByteArray line(300, 'x');
     line.replace(280, 3, "abc");
     tree.write("f.pas", line + "\r\n" + QByteArray(260, '\xe9') + QByteArray("abc") + "\r\n");
     RecordingSink sink;
-    SearchEngine engine(sink);
+    SearchEngine engine(sink, GetParam());
     SearchRequest r = request(tree.root(), "abc");
     r.caseSensitive = true;
     r.firstOccurrence = false;
@@ -154,18 +157,18 @@ TEST(SearchEngine, LongLinesAreCutTo255Characters)
     EXPECT_EQ(sink.lines[3], "2 : " + QString(255, QChar(0xE9)));
 }
 
-TEST(SearchEngine, RootFolderGivesSingleSlashHeaders)
+TEST_P(Engine, RootFolderGivesSingleSlashHeaders)
 {
     // The request for a root folder carries an empty folder: headers must still be "/name".
     RecordingSink sink;
-    SearchEngine engine(sink);
+    SearchEngine engine(sink, GetParam());
     SearchRequest r = request("", "zz-never-found-zz", "NOPE");
     const auto totals = engine.run(r);
     EXPECT_EQ(totals.filesFound, 0);
     EXPECT_EQ(sink.end, search::SearchEnd::Completed);
 }
 
-TEST(SearchEngine, FifosLinksAndMissingFoldersAreSkipped)
+TEST_P(Engine, FifosLinksAndMissingFoldersAreSkipped)
 {
     TempTree tree;
     tree.write("real.pas", "needle\r\n");
@@ -175,35 +178,35 @@ TEST(SearchEngine, FifosLinksAndMissingFoldersAreSkipped)
     ASSERT_EQ(symlink(qPrintable(tree.root()), qPrintable(tree.path("loop"))), 0);
     ASSERT_EQ(symlink(qPrintable(tree.path("real.pas")), qPrintable(tree.path("alias.pas"))), 0);
     RecordingSink sink;
-    SearchEngine engine(sink);
+    SearchEngine engine(sink, GetParam());
     const auto totals = engine.run(request(tree.root(), "NEEDLE", "PAS", WalkMode::WithSubfolders));
     EXPECT_EQ(foundFiles(sink, tree), QStringList({"alias.pas", "real.pas", "target/inside.pas"}));
     EXPECT_EQ(totals.filesExamined, 3);
 
     RecordingSink gone;
-    SearchEngine again(gone);
+    SearchEngine again(gone, GetParam());
     EXPECT_EQ(again.run(request(tree.path("no-such-folder"), "NEEDLE")).filesExamined, 0);
 }
 
-TEST(SearchEngine, ReadErrorAbandonsTheSearch)
+TEST_P(Engine, ReadErrorAbandonsTheSearch)
 {
     TempTree tree;
     // /proc/self/mem is a regular file whose first bytes cannot be read.
     ASSERT_EQ(symlink("/proc/self/mem", qPrintable(tree.path("mem.pas"))), 0);
     RecordingSink sink;
-    SearchEngine engine(sink);
+    SearchEngine engine(sink, GetParam());
     EXPECT_THROW(engine.run(request(tree.root(), "X")), search::SearchError);
     EXPECT_EQ(sink.end, search::SearchEnd::Failed);
 }
 
-TEST(SearchEngine, StopRequestEndsTheWalkWithTheCountsReached)
+TEST_P(Engine, StopRequestEndsTheWalkWithTheCountsReached)
 {
     TempTree tree;
     for (int i = 0; i < 50; ++i)
         tree.write(QStringLiteral("d%1/f.pas").arg(i, 2, 10, QChar('0')), "hit\r\n");
     RecordingSink sink;
     sink.stopWhen = [](const RecordingSink &s) { return s.lines.size() >= 6; };
-    SearchEngine engine(sink);
+    SearchEngine engine(sink, GetParam());
     const auto totals = engine.run(request(tree.root(), "HIT", "PAS", WalkMode::WithSubfolders));
     EXPECT_EQ(totals.filesFound, 2);
     EXPECT_EQ(totals.filesExamined, 2);
@@ -215,7 +218,7 @@ TEST(SearchEngine, StopRequestEndsTheWalkWithTheCountsReached)
 
 // Files and folders the user may not read are skipped; as root everything is readable, so the
 // search runs in a child process that has given up its rights.
-TEST(SearchEngine, UnreadableFilesAndFoldersAreSkippedSilently)
+TEST_P(Engine, UnreadableFilesAndFoldersAreSkippedSilently)
 {
     TempTree tree(QStringLiteral("/tmp")); // reachable by the unprivileged child
     tree.write("open.pas", "secret\r\n");
@@ -232,7 +235,7 @@ TEST(SearchEngine, UnreadableFilesAndFoldersAreSkippedSilently)
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
             _exit(2);
         RecordingSink sink;
-        SearchEngine engine(sink);
+        SearchEngine engine(sink, GetParam());
         const auto totals = engine.run(request(tree.root(), "SECRET", "PAS", WalkMode::WithSubfolders));
         const std::int64_t counts[2] = {totals.filesFound, totals.filesExamined};
         _exit(write(channel[1], counts, sizeof counts) == sizeof counts ? 0 : 3);
@@ -248,5 +251,8 @@ TEST(SearchEngine, UnreadableFilesAndFoldersAreSkippedSilently)
     EXPECT_EQ(counts[1], 1);
     chmod(qPrintable(tree.path("locked")), 0755);
 }
+
+INSTANTIATE_TEST_SUITE_P(Workers, Walk, ::testing::Values(1, 3));
+INSTANTIATE_TEST_SUITE_P(Workers, Engine, ::testing::Values(1, 3));
 
 } // namespace
