@@ -1,79 +1,165 @@
 #!/usr/bin/env python3
-"""Times vorlane-search, grep -rF and rg -j1 -uuu -F on one tree and prints medians and ratios."""
+"""Times vorlane-search against ripgrep and grep on one tree, case by case, in one run.
+
+Every command of a round runs once, rounds are repeated, and each figure is the median of its
+rounds, so that a change of load on the machine falls on all commands alike.
+
+Cases:
+  - no match, a few matches, and millions of matching lines ("e", all occurrences), in the
+    four modes (case-sensitive or not, first or all occurrences);
+  - vorlane-search at its default thread count against rg at its own, and with one thread
+    against rg -j1; grep -rF (one thread) with the matching flags;
+  - the same searches in the window (vorlane-bench-window) against the command line, with
+    the window's longest event-loop gap and its peak memory against the list's text;
+  - loading the saved list of the largest search into the window;
+  - a large text file opened in the editor, when vorlane-bench-editor is built.
+"""
 import os
-import re
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
-NEEDLE = "Vorlane_needle"
-BUILD = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "build", "release")
+HERE = os.path.dirname(os.path.abspath(__file__))
+BUILD = os.path.join(HERE, "..", "build", "release")
 VORLANE = os.path.join(BUILD, "src", "search", "vorlane-search")
 WINDOW = os.path.join(BUILD, "bench", "vorlane-bench-window")
+EDITOR = os.path.join(BUILD, "bench", "vorlane-bench-editor")
+NEVER = "Zq_never_found_qZ"
+FEW = "Vorlane_needle"
+MANY = "e"
 
 
-def timed(cmd, env=None):
+def run_timed(cmd, env=None):
+    # The output goes through a pipe that is read and dropped: grep stops at its first match
+    # when it writes to /dev/null.
     start = time.perf_counter()
-    subprocess.run(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env, check=False)
+    process = subprocess.Popen(cmd, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env)
+    fd = process.stdout.fileno()
+    while os.read(fd, 1 << 20):
+        pass
+    process.wait()
     return time.perf_counter() - start
 
 
-def median(cmd, reps, env=None):
-    timed(cmd, env)  # warm the cache and the program
-    return statistics.median(timed(cmd, env) for _ in range(reps))
-
-
-def files_listed(cmd, env=None):
-    out = subprocess.run(cmd, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env, check=False).stdout
-    return out
-
-
-def vorlane_files(tree, case):
-    args = [VORLANE, "--subdirs", "--ext", "*"] + (["--case"] if case else []) + [tree, NEEDLE]
-    lines = files_listed(args).decode("utf-8", "replace").split("\r\n")
-    return {lines[i + 1] for i in range(len(lines) - 1) if lines[i] == "  "}
-
-
-def grep_files(tree, case):
-    args = ["grep", "-rlF"] + ([] if case else ["-i"]) + [NEEDLE, tree]
-    env = dict(os.environ, LC_ALL="C")
-    return set(files_listed(args, env).decode("utf-8", "replace").split("\n")) - {""}
-
-
-def window_median(tree, case, first, reps):
+def run_window(args):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    args = [WINDOW] + (["--case"] if case else []) + ([] if first else ["--all"]) + [tree, NEEDLE]
-    runs = []
-    for _ in range(reps + 1):
-        out = subprocess.run(args, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env, check=True).stdout
-        runs.append(float(out.decode().strip()))
-    return statistics.median(runs[1:])
+    out = subprocess.run([WINDOW] + args, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env,
+                         check=True).stdout.decode().split()
+    return {"seconds": float(out[0]), "gap": int(out[1]), "rss": int(out[2]), "text": int(out[3]),
+            "lines": int(out[4])}
 
 
-def main():
-    tree, reps = sys.argv[1], int(sys.argv[2])
+def vorlane(tree, text, case, first, threads=None):
+    return ([VORLANE, "--subdirs", "--ext", "*"] + (["--threads", str(threads)] if threads else [])
+            + (["--case"] if case else []) + ([] if first else ["--all"]) + ["--", tree, text])
+
+
+def rg(tree, text, case, first, threads=None):
+    # First occurrence lists the files (-l), as vorlane stops reading a file at its first match.
+    return (["rg", "--no-config", "-uuu", "-F"] + (["-j%d" % threads] if threads else [])
+            + ([] if case else ["-i"]) + (["-l"] if first else ["-n"]) + ["--", text, tree])
+
+
+def grep(tree, text, case, first):
+    return ["grep", "-rF"] + ([] if case else ["-i"]) + (["-l"] if first else ["-n"]) + ["--", text, tree]
+
+
+def medians(commands, reps):
     env_c = dict(os.environ, LC_ALL="C")
+    for cmd in commands.values():
+        run_timed(cmd, env_c)  # warm the cache and the program
+    times = {name: [] for name in commands}
+    for _ in range(reps):
+        for name, cmd in commands.items():
+            times[name].append(run_timed(cmd, env_c))
+    return {name: statistics.median(values) for name, values in times.items()}
+
+
+def same_files(tree):
+    """vorlane lists the same files as grep, both case modes."""
     ok = True
     for case in (True, False):
-        same = vorlane_files(tree, case) == grep_files(tree, case)
+        out = subprocess.run(vorlane(tree, FEW, case, True), stdout=subprocess.PIPE,
+                             stderr=subprocess.DEVNULL).stdout.decode("utf-8", "replace").split("\r\n")
+        ours = {out[i + 1] for i in range(len(out) - 1) if out[i] == "  "}
+        theirs = set(subprocess.run(grep(tree, FEW, case, True), stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                    env=dict(os.environ, LC_ALL="C")).stdout.decode("utf-8", "replace")
+                     .split("\n")) - {""}
+        same = ours == theirs
         ok = ok and same
         print("files listed, %s: %s" % ("case-sensitive" if case else "ignoring case",
                                         "same as grep" if same else "DIFFERENT from grep"))
-    print()
-    print("%-34s %9s %9s %9s %9s %8s %8s" % ("mode", "vorlane", "grep", "rg -j1", "window", "v/grep", "v/rg"))
-    for case in (True, False):
-        for first in (True, False):
-            flags = ([] if case else ["-i"]) + (["-m1"] if first else [])
-            v = median([VORLANE, "--subdirs", "--ext", "*"] + (["--case"] if case else [])
-                       + ([] if first else ["--all"]) + [tree, NEEDLE], reps)
-            g = median(["grep", "-rFn"] + flags + [NEEDLE, tree], reps, env_c)
-            r = median(["rg", "-j1", "-uuu", "-F", "-n", "--no-config"] + flags + [NEEDLE, tree], reps)
-            w = window_median(tree, case, first, reps)
-            mode = "%s, %s" % ("case-sensitive" if case else "ignoring case",
-                               "first occurrence" if first else "all occurrences")
-            print("%-34s %8.3fs %8.3fs %8.3fs %8.3fs %8.2f %8.2f   window/vorlane %.2f"
-                  % (mode, v, g, r, w, v / g, v / r, w / v))
+    return ok
+
+
+def mode_name(case, first):
+    return "%s, %s" % ("case" if case else "no case", "first" if first else "all")
+
+
+def main():
+    tree, reps = os.path.abspath(sys.argv[1]), int(sys.argv[2])
+    threads = len(os.sched_getaffinity(0))
+    print("tree: %s; threads: vorlane-search and rg use %d (one per processor)" % (tree, threads))
+    ok = same_files(tree)
+
+    print("\n%-30s %8s %8s %8s %8s %8s %8s | %7s %7s %7s" % (
+        "case", "vorlane", "rg", "v -j1", "rg -j1", "grep", "window", "v/rg", "v1/rg1", "v/grep"))
+    cases = [(NEVER, "no match"), (FEW, "few matches")]
+    for text, label in cases:
+        for case in (True, False):
+            for first in (True, False):
+                commands = {
+                    "v": vorlane(tree, text, case, first),
+                    "rg": rg(tree, text, case, first),
+                    "v1": vorlane(tree, text, case, first, 1),
+                    "rg1": rg(tree, text, case, first, 1),
+                    "grep": grep(tree, text, case, first),
+                }
+                m = medians(commands, reps)
+                w = statistics.median(run_window((["--case"] if case else []) + ([] if first else ["--all"])
+                                                 + [tree, text])["seconds"] for _ in range(reps))
+                print("%-30s %7.3fs %7.3fs %7.3fs %7.3fs %7.3fs %7.3fs | %7.2f %7.2f %7.2f" % (
+                    "%s, %s" % (label, mode_name(case, first)), m["v"], m["rg"], m["v1"], m["rg1"], m["grep"], w,
+                    m["v"] / m["rg"], m["v1"] / m["rg1"], m["v"] / m["grep"]))
+
+    print("\nmillions of matching lines (\"%s\", all occurrences, ignoring case)" % MANY)
+    commands = {
+        "v": vorlane(tree, MANY, False, False),
+        "rg": rg(tree, MANY, False, False),
+        "v1": vorlane(tree, MANY, False, False, 1),
+        "rg1": rg(tree, MANY, False, False, 1),
+        "grep": grep(tree, MANY, False, False),
+    }
+    m = medians(commands, reps)
+    windows = [run_window(["--all", tree, MANY]) for _ in range(reps)]
+    w = statistics.median(x["seconds"] for x in windows)
+    gap = max(x["gap"] for x in windows)
+    rss = max(x["rss"] for x in windows)
+    text_bytes = windows[0]["text"]
+    print("  lines listed: %d (%d MB of text)" % (windows[0]["lines"], text_bytes >> 20))
+    print("  vorlane %.3fs, rg %.3fs: %.2f; vorlane -j1 %.3fs, rg -j1 %.3fs: %.2f; grep %.3fs: %.2f"
+          % (m["v"], m["rg"], m["v"] / m["rg"], m["v1"], m["rg1"], m["v1"] / m["rg1"], m["grep"], m["v"] / m["grep"]))
+    print("  window %.3fs: %.2f of the command line; longest wait of the event loop %d ms; peak memory %d MB,"
+          " %.2f of the list's text" % (w, w / m["v"], gap, rss >> 20, rss / text_bytes))
+
+    with tempfile.TemporaryDirectory() as scratch:
+        saved = os.path.join(scratch, "e.LST")
+        with open(saved, "wb") as out:
+            subprocess.run(vorlane(tree, MANY, False, False), stdout=out, stderr=subprocess.DEVNULL, check=False)
+        loads = [run_window(["--load", saved]) for _ in range(reps)]
+        load = statistics.median(x["seconds"] for x in loads)
+        print("  loading the saved list into the window: %.3fs (%.2f of the search in the window), peak memory %.2f"
+              " of the list's text" % (load, load / w, max(x["rss"] for x in loads) / loads[0]["text"]))
+
+        if os.path.exists(EDITOR):
+            size_mb = 200
+            big = os.path.join(scratch, "big.txt")
+            subprocess.run([sys.executable, os.path.join(HERE, "gentext.py"), big, str(size_mb)], check=True)
+            env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+            print("\n%d MB text file in the editor: %s" % (size_mb, subprocess.run(
+                [EDITOR, big], stdout=subprocess.PIPE, env=env, check=True).stdout.decode().strip()))
     return 0 if ok else 1
 
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Search benchmark: vorlane-search against grep and ripgrep (one thread) on a generated tree of
-# about 560 MB, in both case modes and both first-occurrence settings, and the in-window search
-# against vorlane-search. Prints the median of each and the ratios.
+# Search benchmark: vorlane-search against ripgrep (at its default thread count and with one
+# thread) and grep on a generated tree of about 600 MB, with no match, a few matches and
+# millions of matching lines, in both case modes and both first-occurrence settings; the
+# in-window search against vorlane-search, with its event-loop gaps and memory; loading the
+# largest list; a large file in the editor. Prints the medians and the ratios.
 # usage: bench/search.sh [repetitions]    (tree kept in bench/tree, or $VORLANE_BENCH_TREE)
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,10 +1,17 @@
 #include "platform/largeblock.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <new>
+#include <system_error>
 #include <utility>
 
 #include <sys/mman.h>
+#include <unistd.h>
+
+#ifndef MADV_POPULATE_WRITE
+#define MADV_POPULATE_WRITE 23
+#endif
 
 namespace platform {
 
@@ -44,6 +51,52 @@ LargeBlock &LargeBlock::operator=(LargeBlock &&other) noexcept
         m_size = std::exchange(other.m_size, 0);
     }
     return *this;
+}
+
+void LargeBlock::faultIn()
+{
+    if (m_size == 0)
+        return;
+    // The kernel does it in one call where it can; otherwise a write per page.
+    const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    const auto start = reinterpret_cast<std::uintptr_t>(m_data) / page * page;
+    const auto end = reinterpret_cast<std::uintptr_t>(m_data) + m_size;
+    if (madvise(reinterpret_cast<void *>(start), end - start, MADV_POPULATE_WRITE) == 0)
+        return;
+    for (std::size_t at = 0; at < m_size; at += page)
+        m_data[at] = 0;
+}
+
+BlockSupplier::~BlockSupplier()
+{
+    reset();
+}
+
+LargeBlock BlockSupplier::take(bool ahead)
+{
+    LargeBlock block;
+    if (m_next.valid())
+        block = m_next.get();
+    else
+        block = LargeBlock(m_blockSize);
+    if (ahead) {
+        try {
+            m_next = std::async(std::launch::async, [size = m_blockSize] {
+                LargeBlock next(size);
+                next.faultIn();
+                return next;
+            });
+        } catch (const std::system_error &) {
+            // No thread to spare: the next block is made when it is needed.
+        }
+    }
+    return block;
+}
+
+void BlockSupplier::reset()
+{
+    if (m_next.valid())
+        m_next.get();
 }
 
 } // namespace platform

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -41,19 +42,24 @@ public:
     void clear();
 
 private:
+    /// A block holding lines: their text from the front, each followed by '\n', and the end
+    /// of each from the back, 32 bits each (so a page needs no other allocation).
     struct Page {
-        platform::LargeBlock bytes;
-        std::size_t capacity = 0;
-        std::size_t used = 0;
-        std::size_t firstLine = 0;        ///< number of its first line
-        std::vector<std::uint32_t> ends;  ///< end of each of its lines, from the page's start
+        platform::LargeBlock block;
+        std::size_t used = 0;      ///< bytes of text
+        std::size_t lines = 0;
+        std::size_t firstLine = 0; ///< number of its first line
+        std::size_t room() const { return block.size() - used - 4 * lines; }
+        std::uint32_t end(std::size_t local) const;
+        void addEnd(std::uint32_t at);
     };
 
-    /// The page the next \a bytes of line go to.
+    /// The page where a line of \a bytes (and its '\n') goes.
     Page &pageFor(std::size_t bytes);
     void noteLength(std::size_t index, std::size_t bytes);
 
     std::vector<Page> m_pages;
+    std::unique_ptr<platform::BlockSupplier> m_supplier; ///< pages of the usual size, the next one made ahead
     std::size_t m_count = 0;
     std::size_t m_textBytes = 0;
     std::size_t m_longest = 0;
