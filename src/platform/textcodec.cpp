@@ -53,7 +53,8 @@ int utf8SequenceLength(const unsigned char *p, const unsigned char *end, char32_
     return length;
 }
 
-// Writes \a code (below 0x10000) as UTF-8 at \a out; returns the bytes written.
+} // namespace
+
 std::size_t writeUtf8(char *out, char32_t code)
 {
     if (code < 0x80) {
@@ -65,13 +66,34 @@ std::size_t writeUtf8(char *out, char32_t code)
         out[1] = static_cast<char>(0x80 | (code & 0x3F));
         return 2;
     }
-    out[0] = static_cast<char>(0xE0 | (code >> 12));
-    out[1] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out[2] = static_cast<char>(0x80 | (code & 0x3F));
-    return 3;
+    if (code < 0x10000) {
+        out[0] = static_cast<char>(0xE0 | (code >> 12));
+        out[1] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out[2] = static_cast<char>(0x80 | (code & 0x3F));
+        return 3;
+    }
+    out[0] = static_cast<char>(0xF0 | (code >> 18));
+    out[1] = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out[2] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out[3] = static_cast<char>(0x80 | (code & 0x3F));
+    return 4;
 }
 
-} // namespace
+std::size_t validUtf8Prefix(const char *data, std::size_t size)
+{
+    const auto *const begin = reinterpret_cast<const unsigned char *>(data);
+    const unsigned char *const end = begin + size;
+    const unsigned char *p = begin;
+    char32_t code;
+    while (p < end) {
+        const int length = utf8SequenceLength(p, end, code);
+        if (length == 0)
+            break;
+        p += length;
+    }
+    return static_cast<std::size_t>(p - begin);
+}
+
 
 std::size_t asciiPrefix(const char *data, std::size_t size)
 {

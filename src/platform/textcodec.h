@@ -24,6 +24,11 @@ constexpr std::size_t shownTextBound(std::size_t size, std::size_t maxUnits)
 }
 /// writeShownText() appended to \a out.
 void appendShownText(std::string &out, const char *data, std::size_t size, std::size_t maxUnits);
+/// Bytes at the start of [data, data + size) that are whole, valid UTF-8 (no overlong forms,
+/// no surrogates, nothing beyond U+10FFFF).
+std::size_t validUtf8Prefix(const char *data, std::size_t size);
+/// Writes \a code as UTF-8 at \a out, which has room for 4 bytes; returns the bytes written.
+std::size_t writeUtf8(char *out, char32_t code);
 /// Length of the run of ASCII bytes at the start of [data, data + size).
 std::size_t asciiPrefix(const char *data, std::size_t size);
 

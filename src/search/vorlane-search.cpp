@@ -1,7 +1,9 @@
 // vorlane-search: the program's search engine without a window. Writes the lines the results
-// list would hold (CR LF ended) to standard output and the summary to standard error.
+// list would hold (CR LF ended), or with --json one JSON object per line, to standard output
+// and the summary to standard error.
 #include "platform/textcodec.h"
 #include "search/core/commandline.h"
+#include "search/core/jsonlines.h"
 #include "search/core/resultlist.h"
 #include "search/core/searchengine.h"
 #include "search/core/textbuffer.h"
@@ -15,13 +17,59 @@
 
 namespace {
 
-// Prints the header and the matching lines of each file found; nothing else of the walk.
-// Lines go out through one large buffer written with write(): millions of result lines cost
-// a copy each and no call per line.
-class PrintingSink : public search::SearchSink {
+// What both outputs share: lines go out through one large buffer written with write(), so
+// millions of result lines cost a copy each and no call per line.
+class OutputSink : public search::SearchSink {
 public:
-    ~PrintingSink() override { flush(); }
+    ~OutputSink() override { flush(); }
 
+    /// Writes what is buffered. False when standard output refused it.
+    bool flush()
+    {
+        if (m_error != 0) {
+            m_out.clear();
+            return false;
+        }
+        const char *p = m_out.data();
+        std::size_t left = m_out.size();
+        while (left > 0) {
+            const ssize_t n = ::write(STDOUT_FILENO, p, left);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                m_error = n < 0 ? errno : EIO;
+                break;
+            }
+            p += n;
+            left -= static_cast<std::size_t>(n);
+        }
+        m_out.clear();
+        return m_error == 0;
+    }
+    /// Why standard output refused the lines (0 while it takes them).
+    int error() const { return m_error; }
+
+    // Once the output is lost the rest of the search is of no use.
+    bool shouldContinue(const search::SearchProgress &) override { return m_error == 0; }
+
+protected:
+    void flushIfFull()
+    {
+        if (m_out.size() >= BufferSize)
+            flush();
+    }
+
+    search::TextBuffer m_out;
+
+private:
+    static constexpr std::size_t BufferSize = 1 << 20;
+
+    int m_error = 0;
+};
+
+// Prints the header and the matching lines of each file found; nothing else of the walk.
+class PrintingSink : public OutputSink {
+public:
     void fileMatched(const QByteArray &path) override
     {
         const auto size = static_cast<std::size_t>(path.size());
@@ -53,47 +101,21 @@ public:
         m_out.commit(static_cast<std::size_t>(o - start));
         flushIfFull();
     }
+};
 
-    /// Writes what is buffered. False when standard output refused it.
-    bool flush()
+// Prints the JSON object of each file found; its matching lines come already as objects.
+class JsonSink : public OutputSink {
+public:
+    void fileMatched(const QByteArray &path) override
     {
-        if (m_error != 0) {
-            m_out.clear();
-            return false;
-        }
-        const char *p = m_out.data();
-        std::size_t left = m_out.size();
-        while (left > 0) {
-            const ssize_t n = ::write(STDOUT_FILENO, p, left);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0) {
-                m_error = n < 0 ? errno : EIO;
-                break;
-            }
-            p += n;
-            left -= static_cast<std::size_t>(n);
-        }
-        m_out.clear();
-        return m_error == 0;
+        search::appendJsonFile(m_out, path);
+        flushIfFull();
     }
-    /// Why standard output refused the lines (0 while it takes them).
-    int error() const { return m_error; }
-
-    // Once the output is lost the rest of the search is of no use.
-    bool shouldContinue(const search::SearchProgress &) override { return m_error == 0; }
-
-private:
-    static constexpr std::size_t BufferSize = 1 << 20;
-
-    void flushIfFull()
+    void linesMatched(const search::MatchedLines &lines) override
     {
-        if (m_out.size() >= BufferSize)
-            flush();
+        m_out.append(lines.text, lines.size);
+        flushIfFull();
     }
-
-    search::TextBuffer m_out;
-    int m_error = 0;
 };
 
 int fail(const QString &message)
@@ -121,7 +143,10 @@ int main(int argc, char *argv[])
         break;
     }
 
-    PrintingSink sink;
+    PrintingSink printing;
+    JsonSink json;
+    OutputSink &sink = line.request.lineFormat == search::LineFormat::JsonLines ? static_cast<OutputSink &>(json)
+                                                                                : printing;
     search::SearchEngine engine(sink, line.workers > 0 ? line.workers : search::SearchEngine::defaultWorkers());
     try {
         const search::SearchTotals totals = engine.run(line.request);

@@ -54,3 +54,13 @@ public:
     bool stop = false;
     std::function<bool(const RecordingSink &)> stopWhen;
 };
+
+/// Files found, relative to \a root, in result order: the line after each separator line.
+inline QStringList foundFiles(const RecordingSink &sink, const QString &root)
+{
+    QStringList files;
+    for (int i = 0; i + 1 < sink.lines.size(); ++i)
+        if (sink.lines[i] == search::FileSeparatorLine)
+            files.append(sink.lines[i + 1].mid(root.size() + 1));
+    return files;
+}

@@ -4,6 +4,7 @@
 #include "support/temptree.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -127,6 +128,92 @@ TEST(CommandLine, ExitStatusesLikeGrep)
     const ProgramRun version = runSearch({QStringLiteral("--version")});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "vorlane-search 2.02\n");
+}
+
+// --exclude, --utf16 and --json: read into the request, refused when malformed, and the real
+// program's output on a real tree, the JSON checked by Python's own parser.
+TEST(CommandLine, SearchOptions)
+{
+    TempTree tree;
+    const QString dir = tree.mkdir(QStringLiteral("src"));
+    const CommandLine plain = CommandLine::parse({dir, QStringLiteral("x")});
+    EXPECT_TRUE(plain.request.excludedFolders.isEmpty());
+    EXPECT_FALSE(plain.request.utf16);
+    EXPECT_EQ(plain.request.lineFormat, search::LineFormat::ResultList);
+    const CommandLine all = CommandLine::parse({QStringLiteral("--exclude"), QStringLiteral("build"), QStringLiteral("--utf16"),
+                                                QStringLiteral("--exclude=.git"), QStringLiteral("--json"), dir, QStringLiteral("x")});
+    ASSERT_EQ(all.action, CommandLine::Action::Search) << all.error.toStdString();
+    EXPECT_EQ(all.request.excludedFolders, QStringList({QStringLiteral("build"), QStringLiteral(".git")}));
+    EXPECT_TRUE(all.request.utf16);
+    EXPECT_EQ(all.request.lineFormat, search::LineFormat::JsonLines);
+
+    const struct {
+        QStringList args;
+        const char *message;
+    } errors[] = {
+        {{QStringLiteral("--exclude")}, "l'option --exclude demande un nom de dossier"},
+        {{QStringLiteral("--exclude="), dir, QStringLiteral("x")}, "l'option --exclude demande un nom de dossier"},
+        {{QStringLiteral("--exclude"), QStringLiteral("a/b"), dir, QStringLiteral("x")}, "--exclude prend un nom de dossier, sans « / » : a/b"},
+    };
+    for (const auto &c : errors) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        const CommandLine line = CommandLine::parse(c.args);
+        EXPECT_EQ(line.action, CommandLine::Action::Error);
+        EXPECT_EQ(line.error, QString::fromUtf8(c.message));
+    }
+}
+
+TEST(CommandLine, ProgramWithSearchOptions)
+{
+    TempTree tree;
+    tree.write(QStringLiteral("a.txt"), "the \"needle\"\tand\\ more\r\nNeedle again\r\n");
+    tree.write(QStringLiteral("node_modules/m.txt"), "needle\n");
+    tree.write(QStringLiteral("sub/build/b.txt"), "needle\n");
+    tree.write(QStringLiteral("sub/c.txt"), "x\n\xe9 needle\n");
+    QByteArray wide("\xfe\xff", 2);
+    for (const char c : QByteArray("one\nwide needle\n"))
+        wide += QByteArray(1, '\0') + c;
+    tree.write(QStringLiteral("sub/wide.txt"), wide);
+    const QStringList common = {QStringLiteral("--ext"), QStringLiteral("txt"), QStringLiteral("--subdirs"), QStringLiteral("--all")};
+
+    const ProgramRun off = runSearch(common + QStringList{tree.root(), QStringLiteral("needle")});
+    EXPECT_EQ(off.status, 0);
+    EXPECT_EQ(off.out.count("  \r\n"), 4) << off.out.toStdString();
+    EXPECT_FALSE(off.out.contains("wide.txt"));
+
+    const ProgramRun on = runSearch(common + QStringList{QStringLiteral("--exclude"), QStringLiteral("node_modules"), QStringLiteral("--exclude"),
+                                                         QStringLiteral("build"), QStringLiteral("--utf16"), tree.root(), QStringLiteral("needle")});
+    EXPECT_EQ(on.status, 0);
+    EXPECT_FALSE(on.out.contains("node_modules")) << on.out.toStdString();
+    EXPECT_FALSE(on.out.contains("build"));
+    EXPECT_TRUE(on.out.contains("/sub/wide.txt\r\n2 : WIDE NEEDLE\r\n")) << on.out.toStdString();
+
+    const ProgramRun json = runSearch(common + QStringList{QStringLiteral("--json"), QStringLiteral("--utf16"), tree.root(), QStringLiteral("needle")});
+    EXPECT_EQ(json.status, 0);
+    EXPECT_EQ(json.out.count('\n'), 5 + 6);
+    // Python's parser reads every line back, each as one object.
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-m"), QStringLiteral("json.tool"), QStringLiteral("--json-lines"),
+                                                      QStringLiteral("--compact"), QStringLiteral("--sort-keys")});
+    ASSERT_TRUE(python.waitForStarted());
+    python.write(json.out);
+    python.closeWriteChannel();
+    ASSERT_TRUE(python.waitForFinished(60000));
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    const QList<QByteArray> objects = python.readAllStandardOutput().trimmed().split('\n');
+    ASSERT_EQ(objects.size(), 11);
+    const QByteArray root = QFile::encodeName(tree.root());
+    EXPECT_EQ(objects[0], "{\"path\":\"" + root + "/a.txt\",\"type\":\"file\"}");
+    EXPECT_EQ(objects[1], "{\"line\":1,\"offset\":5,\"path\":\"" + root + "/a.txt\",\"text\":\"the \\\"needle\\\"\\tand\\\\ more\",\"type\":\"match\"}");
+    EXPECT_EQ(objects[2], "{\"line\":2,\"offset\":24,\"path\":\"" + root + "/a.txt\",\"text\":\"Needle again\",\"type\":\"match\"}");
+    EXPECT_EQ(objects[8], "{\"line\":2,\"offset\":4,\"path\":\"" + root + "/sub/c.txt\",\"text\":{\"bytes\":\"6SBuZWVkbGU=\"},\"type\":\"match\"}");
+    EXPECT_EQ(objects[10], "{\"line\":2,\"offset\":20,\"path\":\"" + root + "/sub/wide.txt\",\"text\":\"wide needle\",\"type\":\"match\"}");
+    // The summary still goes to standard error.
+    EXPECT_TRUE(json.err.contains("5 fichier(s) trouvé(s)")) << json.err.toStdString();
+
+    const ProgramRun none = runSearch(common + QStringList{QStringLiteral("--json"), tree.root(), QStringLiteral("absent")});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_TRUE(none.out.isEmpty());
 }
 
 } // namespace

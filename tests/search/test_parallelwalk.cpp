@@ -305,3 +305,52 @@ TEST(ParallelWalk, FilesChangingWhileReadDisturbNothingElse)
 }
 
 } // namespace
+
+namespace {
+
+// The options change what both walks read and write, never that they agree: folders left out,
+// UTF-16 files decoded, lines written as JSON objects, alone and together.
+TEST(ParallelWalk, SameResultsAsOneThreadWithEachOption)
+{
+    TempTree tree;
+    fillTree(tree, 5);
+    QByteArray utf16 = "\xff\xfe";
+    for (int i = 0; i < 2000; ++i)
+        for (const char c : QByteArray("needle ") + QByteArray::number(i) + (i % 5 ? "\r\n" : "\n")) {
+            utf16 += c;
+            utf16 += '\0';
+        }
+    tree.write("d2/s0/wide.txt", utf16);
+    QByteArray bigEndian = "\xfe\xff";
+    for (const char c : QByteArray("one\nNEEDLE two\n")) {
+        bigEndian += '\0';
+        bigEndian += c;
+    }
+    tree.write("d4/wide.pas", bigEndian);
+    const struct {
+        QStringList excluded;
+        bool utf16;
+        search::LineFormat format;
+    } cases[] = {
+        {{QStringLiteral("s1"), QStringLiteral("d3")}, false, search::LineFormat::ResultList},
+        {{}, true, search::LineFormat::ResultList},
+        {{}, false, search::LineFormat::JsonLines},
+        {{QStringLiteral("s2")}, true, search::LineFormat::JsonLines},
+    };
+    for (const auto &c : cases) {
+        for (const bool first : {true, false}) {
+            SearchRequest r = request(tree.root(), QStringLiteral("needle"), false, first);
+            r.excludedFolders = c.excluded;
+            r.utf16 = c.utf16;
+            r.lineFormat = c.format;
+            SCOPED_TRACE(QStringLiteral("excluded %1 utf16 %2 json %3 first %4").arg(c.excluded.join(u' ')).arg(c.utf16)
+                             .arg(int(c.format)).arg(first).toStdString());
+            const Outcome one = sequential(r);
+            EXPECT_TRUE(one.completed);
+            expectSame(one, parallel(r, 2, ParallelWalk::Limits{}));
+            expectSame(one, parallel(r, 4, tiny()));
+        }
+    }
+}
+
+} // namespace

@@ -64,6 +64,16 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             request.firstOccurrence = false;
         } else if (arg == QLatin1String("--subdirs")) {
             request.walkMode = WalkMode::WithSubfolders;
+        } else if (arg == QLatin1String("--utf16")) {
+            request.utf16 = true;
+        } else if (arg == QLatin1String("--json")) {
+            request.lineFormat = LineFormat::JsonLines;
+        } else if (const auto name = optionValue(arguments, i, QStringLiteral("--exclude"))) {
+            if (!*name || (*name)->isEmpty())
+                return failure(QStringLiteral("l'option --exclude demande un nom de dossier"));
+            if ((*name)->contains(u'/'))
+                return failure(QStringLiteral("--exclude prend un nom de dossier, sans « / » : %1").arg(**name));
+            request.excludedFolders.append(**name);
         } else if (const auto extension = optionValue(arguments, i, QStringLiteral("--ext"))) {
             if (!*extension)
                 return failure(QStringLiteral("l'option --ext demande une extension"));
@@ -106,14 +116,17 @@ QString CommandLine::helpText()
         "Liste les fichiers de DOSSIER qui contiennent CHAÎNE, avec leurs lignes trouvées,\n"
         "comme la liste des résultats de Vorlane (lignes terminées par CR LF).\n"
         "\n"
-        "  --case       respecter majuscules et minuscules\n"
-        "  --all        toutes les lignes trouvées, pas seulement la première de chaque fichier\n"
-        "  --subdirs    parcourir aussi les sous-dossiers\n"
-        "  --ext EXT    extension des fichiers lus (3 lettres au plus, * pour tous ; PAS par défaut)\n"
-        "  --threads N  fils de lecture (1 : aucun fil à part ; par défaut, un par processeur)\n"
-        "  --help       afficher cette aide\n"
-        "  --version    afficher la version\n"
-        "  --           fin des options\n"
+        "  --case         respecter majuscules et minuscules\n"
+        "  --all          toutes les lignes trouvées, pas seulement la première de chaque fichier\n"
+        "  --subdirs      parcourir aussi les sous-dossiers\n"
+        "  --ext EXT      extension des fichiers lus (3 lettres au plus, * pour tous ; PAS par défaut)\n"
+        "  --exclude NOM  ne pas entrer dans les dossiers nommés NOM (option répétable)\n"
+        "  --utf16        lire comme du texte les fichiers qui commencent par une marque UTF-16\n"
+        "  --json         écrire un objet JSON par ligne : un par fichier trouvé, un par ligne trouvée\n"
+        "  --threads N    fils de lecture (1 : aucun fil à part ; par défaut, un par processeur)\n"
+        "  --help         afficher cette aide\n"
+        "  --version      afficher la version\n"
+        "  --             fin des options\n"
         "\n"
         "Code de retour : 0 si un fichier contient la chaîne, 1 si aucun, 2 en cas d'erreur.\n");
 }

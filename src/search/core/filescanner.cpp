@@ -29,13 +29,13 @@ FileScanner::FileScanner(const QByteArray &needle, bool caseSensitive, bool firs
 
 FileScanner::Result FileScanner::scan(platform::RegularFile &file, ScanListener &listener)
 {
-    return run([&file](char *to, std::size_t room) { return file.read(to, room); }, listener);
+    return start([&file](char *to, std::size_t room) { return file.read(to, room); }, listener);
 }
 
 FileScanner::Result FileScanner::scan(const char *data, std::size_t size, ScanListener &listener)
 {
     std::size_t offset = 0;
-    return run(
+    return start(
         [&](char *to, std::size_t room) {
             const std::size_t n = std::min(room, size - offset);
             std::memcpy(to, data + offset, n);
@@ -45,15 +45,51 @@ FileScanner::Result FileScanner::scan(const char *data, std::size_t size, ScanLi
         listener);
 }
 
+std::int64_t FileScanner::matchOffset() const
+{
+    return m_decoder ? m_decoder->fileOffset(m_matchAt) : m_matchAt;
+}
+
+template <typename ReadFn>
+FileScanner::Result FileScanner::start(ReadFn &&read, ScanListener &listener)
+{
+    m_decoder = nullptr;
+    if (!m_utf16)
+        return run(read, listener, 0);
+    // The first block is read as the scan would read it, and looked at for a byte-order mark.
+    char *const buffer = m_buffer.data();
+    std::size_t filled = 0;
+    while (filled < m_blockSize) {
+        const long got = read(buffer + filled, m_blockSize - filled);
+        if (got < 0) {
+            Result failed;
+            failed.outcome = Outcome::ReadError;
+            return failed;
+        }
+        if (got == 0)
+            break;
+        filled += static_cast<std::size_t>(got);
+    }
+    const std::optional<Utf16Decoder::Order> order = Utf16Decoder::byteOrder(buffer, filled);
+    if (!order)
+        return run(read, listener, filled);
+    Utf16Decoder decoder(*order, read, buffer + Utf16Decoder::MarkSize, filled - Utf16Decoder::MarkSize, m_blockSize);
+    m_decoder = &decoder;
+    const Result result = run([&decoder](char *to, std::size_t room) { return decoder.read(to, room); }, listener, 0);
+    m_decoder = nullptr;
+    return result;
+}
+
 // The buffer always starts at the start of the current line, except for a line longer than the
 // carry limit: then only its first bytes (head) are kept aside and the buffer starts with the
 // last size-1 bytes of it, so an occurrence cut by the block boundary is still seen.
 template <typename ReadFn>
-FileScanner::Result FileScanner::run(ReadFn &&read, ScanListener &listener)
+FileScanner::Result FileScanner::run(ReadFn &&read, ScanListener &listener, std::size_t preloaded)
 {
     Result result;
     std::int64_t &lines = result.linesRead; // line ends consumed so far
-    std::size_t carried = 0;                // bytes at the buffer's start kept from the last block
+    std::size_t carried = preloaded;        // bytes at the buffer's start kept from the last block
+    std::int64_t bufferAt = 0;              // where the buffer's start lies in the text
     bool lineMatched = false;               // the line at the buffer's start is already reported
     bool continued = false;                 // the line at the buffer's start began before it
     QByteArray head;                        // first bytes of a continued line
@@ -122,6 +158,7 @@ FileScanner::Result FileScanner::run(ReadFn &&read, ScanListener &listener)
                 continued = false;
             }
             if (!lineMatched) {
+                m_matchAt = bufferAt + (hit - begin);
                 const std::size_t known = static_cast<std::size_t>((lineEnd ? lineEnd : stopAt) - pos);
                 if (continued) {
                     listener.matchedLine(lines + 1, head.constData(), static_cast<std::size_t>(head.size()));
@@ -182,6 +219,7 @@ FileScanner::Result FileScanner::run(ReadFn &&read, ScanListener &listener)
         const std::size_t lineBytes = static_cast<std::size_t>(stopAt - partial);
         if (partialSize <= m_carryLimit) {
             std::memmove(buffer, partial, partialSize);
+            bufferAt += partial - begin;
             carried = partialSize;
         } else {
             if (!continued) {
@@ -192,6 +230,7 @@ FileScanner::Result FileScanner::run(ReadFn &&read, ScanListener &listener)
             const std::size_t keepLine = std::min(lineBytes, needleSize > 0 ? needleSize - 1 : 0);
             const std::size_t keep = keepLine + (filled - end);
             std::memmove(buffer, stopAt - keepLine, keep);
+            bufferAt += (stopAt - keepLine) - begin;
             carried = keep;
         }
     }

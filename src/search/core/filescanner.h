@@ -2,9 +2,12 @@
 // by line: each line that holds the string is reported once with its number, every line read is
 // counted, a Ctrl-Z byte ends the text, and with the first-occurrence rule reading stops at the
 // first matching line. Memory stays bounded whatever the length of the file or of its lines.
+// When asked, a file that begins with a UTF-16 byte-order mark is decoded first and its
+// decoded text scanned.
 #pragma once
 
 #include "search/core/substringfinder.h"
+#include "search/core/utf16decoder.h"
 
 #include <QByteArray>
 
@@ -49,9 +52,18 @@ public:
     /// The same over bytes in memory, read as the file would be in blocks of the scanner's size.
     Result scan(const char *data, std::size_t size, ScanListener &listener);
 
+    /// Files beginning with a UTF-16 byte-order mark are decoded (off at first).
+    void setUtf16(bool on) { m_utf16 = on; }
+    /// While ScanListener::matchedLine() runs: the offset in the file of the first byte of the
+    /// line's first occurrence of the string.
+    std::int64_t matchOffset() const;
+
 private:
     template <typename ReadFn>
-    Result run(ReadFn &&read, ScanListener &listener);
+    Result start(ReadFn &&read, ScanListener &listener);
+    /// Scans from a buffer holding \a preloaded bytes already read.
+    template <typename ReadFn>
+    Result run(ReadFn &&read, ScanListener &listener, std::size_t preloaded);
 
     SubstringFinder m_finder;
     bool m_searchable; ///< false when the string holds a line end or Ctrl-Z: it can never match
@@ -59,6 +71,9 @@ private:
     std::size_t m_blockSize;
     std::size_t m_carryLimit;
     std::vector<char> m_buffer;
+    bool m_utf16 = false;
+    const Utf16Decoder *m_decoder = nullptr; ///< the decoder of the file being scanned, if any
+    std::int64_t m_matchAt = 0;              ///< the reported occurrence, in the text scanned
 };
 
 } // namespace search

@@ -2,7 +2,6 @@
 
 #include "platform/regularfile.h"
 #include "search/core/filescanner.h"
-#include "search/core/matchedlines.h"
 
 #include <cerrno>
 #include <chrono>
@@ -25,8 +24,8 @@ constexpr std::size_t StepBatch = 64;
 // Formats a file's matching lines as they are found and hands them over a chunk at a time.
 class ParallelWalk::TaskScan : public ScanListener {
 public:
-    TaskScan(ParallelWalk &walk, FileTask &task, bool upperCase)
-        : m_walk(walk), m_task(task), m_upperCase(upperCase)
+    TaskScan(ParallelWalk &walk, FileTask &task, const FileScanner &scanner)
+        : m_walk(walk), m_task(task), m_scanner(scanner)
     {
     }
 
@@ -34,7 +33,7 @@ public:
     {
         if (m_chunk.lines.capacity() == 0)
             m_chunk.lines = m_walk.takeBuffer();
-        appendMatchLine(m_chunk.lines, lineNumber, text, size, m_upperCase);
+        m_walk.m_format.append(m_chunk.lines, m_task.path, lineNumber, text, size, m_scanner);
         ++m_chunk.count;
     }
 
@@ -56,13 +55,13 @@ public:
 private:
     ParallelWalk &m_walk;
     FileTask &m_task;
-    bool m_upperCase;
+    const FileScanner &m_scanner;
     Chunk m_chunk;
 };
 
 ParallelWalk::ParallelWalk(SearchSink &sink, const SearchRequest &request, SearchProgress &progress, int workers,
                            Limits limits)
-    : m_sink(sink), m_request(request), m_rules(request), m_progress(progress),
+    : m_sink(sink), m_request(request), m_rules(request), m_format(request), m_progress(progress),
       m_workerCount(std::max(1, workers)), m_limits(limits)
 {
 }
@@ -126,7 +125,7 @@ bool ParallelWalk::walk(const QByteArray &folder, const PathMask &mask, std::siz
                 return false;
             if (WalkRules::seen(entry, mask)) {
                 if (entry.kind == platform::DirEntry::Directory) {
-                    if (WalkRules::entered(entry)
+                    if (m_rules.entered(entry)
                         && !walk(WalkRules::join(folder, entry.name), m_rules.subfolderMask(mask), depth + 1))
                         return false;
                 } else if (m_rules.qualifies(entry.name)) {
@@ -210,6 +209,7 @@ void ParallelWalk::publish()
 void ParallelWalk::workerMain()
 {
     FileScanner scanner(m_request.text.toUtf8(), m_request.caseSensitive, m_request.firstOccurrence);
+    scanner.setUtf16(m_request.utf16);
     for (;;) {
         FileTask *task = nullptr;
         {
@@ -228,7 +228,7 @@ void ParallelWalk::workerMain()
 
 void ParallelWalk::scan(FileTask &task, FileScanner &scanner)
 {
-    TaskScan listener(*this, task, !m_request.caseSensitive);
+    TaskScan listener(*this, task, scanner);
     bool opened = false;
     bool failed = false;
     int error = 0;

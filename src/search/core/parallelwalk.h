@@ -10,6 +10,7 @@
 #pragma once
 
 #include "platform/directory.h"
+#include "search/core/matchformat.h"
 #include "search/core/searcherror.h"
 #include "search/core/searchsink.h"
 #include "search/core/textbuffer.h"
@@ -28,8 +29,6 @@
 #include <vector>
 
 namespace search {
-
-class FileScanner;
 
 class ParallelWalk {
 public:
@@ -119,6 +118,7 @@ private:
     SearchSink &m_sink;
     const SearchRequest m_request;
     WalkRules m_rules;
+    const MatchFormat m_format;
     SearchProgress &m_progress;
     const int m_workerCount;
     const Limits m_limits;

@@ -17,6 +17,12 @@ inline const QStringList ExtensionCodes = {
 
 enum class WalkMode { FolderOnly = 0, WithSubfolders = 1 };
 
+/// How the lines of a file's matches are written.
+enum class LineFormat {
+    ResultList, ///< "12 : text", as the results list shows them
+    JsonLines,  ///< one JSON object per line, for scripts and editors (see jsonlines.h)
+};
+
 struct SearchRequest {
     QString text;                   ///< the search string, never empty
     bool caseSensitive = false;     ///< "Respect MAJ"
@@ -24,6 +30,11 @@ struct SearchRequest {
     QString extension;              ///< one to three upper-case characters, or AllFilesCode
     QString folder;                 ///< start folder without trailing "/" ("" for the root)
     WalkMode walkMode = WalkMode::FolderOnly;
+    /// Names of folders the walk never enters, in either mode (exact names); empty: none.
+    QStringList excludedFolders;
+    /// Files beginning with a UTF-16 byte-order mark are decoded and searched as text.
+    bool utf16 = false;
+    LineFormat lineFormat = LineFormat::ResultList;
 };
 
 } // namespace search

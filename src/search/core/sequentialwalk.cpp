@@ -12,8 +12,9 @@ SequentialWalk::SequentialWalk(SearchSink &sink, const SearchRequest &request, S
       m_rules(request),
       m_progress(progress),
       m_scanner(request.text.toUtf8(), request.caseSensitive, request.firstOccurrence),
-      m_upperCase(!request.caseSensitive)
+      m_format(request)
 {
+    m_scanner.setUtf16(request.utf16);
 }
 
 bool SequentialWalk::run()
@@ -33,7 +34,7 @@ bool SequentialWalk::walk(const QByteArray &folder, const PathMask &mask)
             if (WalkRules::seen(entry, mask)) {
                 const QByteArray path = WalkRules::join(folder, entry.name);
                 if (entry.kind == platform::DirEntry::Directory) {
-                    if (WalkRules::entered(entry)) {
+                    if (m_rules.entered(entry)) {
                         ++m_depth;
                         const bool goOn = walk(path, m_rules.subfolderMask(mask));
                         --m_depth;
@@ -88,7 +89,7 @@ void SequentialWalk::flush()
 
 void SequentialWalk::matchedLine(std::int64_t lineNumber, const char *text, std::size_t size)
 {
-    appendMatchLine(m_lines, lineNumber, text, size, m_upperCase);
+    m_format.append(m_lines, *m_path, lineNumber, text, size, m_scanner);
     ++m_lineCount;
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/directory.h"
 #include "search/core/filescanner.h"
+#include "search/core/matchformat.h"
 #include "search/core/searchsink.h"
 #include "search/core/textbuffer.h"
 #include "search/core/walkrules.h"
@@ -35,7 +36,7 @@ private:
     WalkRules m_rules;
     SearchProgress &m_progress;
     FileScanner m_scanner;
-    bool m_upperCase;
+    MatchFormat m_format;
     const QByteArray *m_path = nullptr; ///< the file being read
     bool m_fileMatched = false;
     TextBuffer m_lines;

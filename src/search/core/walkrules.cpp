@@ -48,6 +48,14 @@ WalkRules::WalkRules(const SearchRequest &request)
       m_startMask(m_folderOnly ? QStringLiteral("*.") + request.extension : QStringLiteral("*.*")),
       m_everyEntry(QStringLiteral("*.*"))
 {
+    for (const QString &name : request.excludedFolders)
+        if (!name.isEmpty())
+            m_excluded.push_back(platform::encodePath(name));
+}
+
+bool WalkRules::excluded(const QByteArray &name) const
+{
+    return std::find(m_excluded.begin(), m_excluded.end(), name) != m_excluded.end();
 }
 
 const PathMask &WalkRules::subfolderMask(const PathMask &mask) const

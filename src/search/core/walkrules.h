@@ -33,15 +33,21 @@ public:
     {
         return entry.kind != platform::DirEntry::Other && mask.matches(entry.name);
     }
-    /// A folder entry the walk enters.
-    static bool entered(const platform::DirEntry &entry) { return !entry.name.startsWith('.'); }
+    /// A folder entry the walk enters: neither a dot folder nor one of the excluded names.
+    bool entered(const platform::DirEntry &entry) const
+    {
+        return !entry.name.startsWith('.') && (m_excluded.empty() || !excluded(entry.name));
+    }
     /// A file whose name qualifies for reading.
     bool qualifies(const QByteArray &name) const;
     /// \a folder + "/" + \a name.
     static QByteArray join(const QByteArray &folder, const QByteArray &name);
 
 private:
+    bool excluded(const QByteArray &name) const;
+
     QByteArray m_start;
+    std::vector<QByteArray> m_excluded; ///< folder names left out, as the volume names them
     QByteArray m_extension; ///< the code, upper-cased, names are tested against
     bool m_allFiles;
     bool m_folderOnly;
