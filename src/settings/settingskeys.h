@@ -132,4 +132,22 @@ inline constexpr DriveKey Drive{section::PlayerPath, "lecteur"};
 inline constexpr FolderKey Folder{section::PlayerPath, "repertoire"};
 } // namespace playerpath
 
+/// Search options beyond the program's own, off at first, each in a section of its own.
+namespace section {
+inline constexpr char Exclusions[] = "EXCLUSIONS";
+inline constexpr char Utf16[] = "UTF16";
+} // namespace section
+
+/// Folders the search leaves out: whether it does, and their names separated by "/", which no
+/// folder name can hold.
+namespace exclusions {
+inline constexpr BooleanKey Enabled{section::Exclusions, "actif", false};
+inline constexpr StringKey Names{section::Exclusions, "dossiers", ".git/.svn/.hg/node_modules/__pycache__/build"};
+} // namespace exclusions
+
+/// Files with a UTF-16 byte-order mark searched as text.
+namespace utf16 {
+inline constexpr BooleanKey Enabled{section::Utf16, "actif", false};
+} // namespace utf16
+
 } // namespace settings

@@ -4,8 +4,10 @@
 #include "images/gui/tglyphdlg.h"
 #include "platform/shell.h"
 #include "search/core/asciicase.h"
+#include "search/core/excludedfolders.h"
 #include "search/core/searchrequest.h"
 #include "search/gui/searchhost.h"
+#include "search/gui/tdossiersexclus.h"
 #include "settings/settingsstore.h"
 #include "ui/core/fallbackfont.h"
 #include "ui/drivebox.h"
@@ -125,6 +127,9 @@ void Tchoix::readini()
     m_optionMaj->setChecked(store.read(keys::preference::RespectCase));
     m_OptionOccur->setChecked(store.read(keys::preference::FirstOccurrence));
     m_optionVoirImage->setChecked(store.read(keys::preference::ImagePreview));
+    m_optionExclus->setChecked(store.read(keys::exclusions::Enabled));
+    m_excludedFolders = excludedFoldersFromText(store.read(keys::exclusions::Names));
+    m_optionUtf16->setChecked(store.read(keys::utf16::Enabled));
 
     // The history holds as many entries as the section has values, entry i being "Histo i".
     const QStringList values = store.readSection(QLatin1String(keys::section::SearchHistory));
@@ -146,6 +151,9 @@ void Tchoix::writeini()
     batch.write(keys::preference::RespectCase, m_optionMaj->isChecked());
     batch.write(keys::preference::FirstOccurrence, m_OptionOccur->isChecked());
     batch.write(keys::preference::ImagePreview, m_optionVoirImage->isChecked());
+    batch.write(keys::exclusions::Enabled, m_optionExclus->isChecked());
+    batch.write(keys::exclusions::Names, excludedFoldersText(m_excludedFolders));
+    batch.write(keys::utf16::Enabled, m_optionUtf16->isChecked());
     // The stored history becomes the strings searched during this run, in their first order.
     const QString history = QLatin1String(keys::section::SearchHistory);
     batch.eraseSection(history);
@@ -285,7 +293,15 @@ void Tchoix::buildControls()
     m_SpeedButton7->setEnabled(false);
     m_SpeedButton3 = named(new QPushButton(QStringLiteral("Cacher"), this), "SpeedButton3");
     m_SpeedButton3->setGeometry(424, 326, 98, 26);
-    for (QPushButton *button : {m_SpeedButton2, m_SpeedButton1, m_SpeedButton7, m_SpeedButton3})
+    m_optionExclus = named(new QCheckBox(QStringLiteral("Dossiers exclus"), this), "optionExclus");
+    m_optionExclus->setGeometry(424, 362, 120, 18);
+    m_BtnExclus = named(new QPushButton(QStringLiteral("Liste..."), this), "BtnExclus");
+    m_BtnExclus->setGeometry(549, 360, 78, 22);
+    m_BtnExclus->setToolTip(QStringLiteral("Noms des dossiers que la recherche laisse de côté"));
+    m_optionUtf16 = named(new QCheckBox(QStringLiteral("Texte UTF-16"), this), "optionUtf16");
+    m_optionUtf16->setGeometry(424, 386, 203, 18);
+    m_optionUtf16->setToolTip(QStringLiteral("Lit comme du texte les fichiers qui commencent par une marque UTF-16"));
+    for (QPushButton *button : {m_SpeedButton2, m_SpeedButton1, m_SpeedButton7, m_SpeedButton3, m_BtnExclus})
         button->setAutoDefault(false);
 
     m_Edit1 = named(new QLineEdit(this), "Edit1");
@@ -306,6 +322,7 @@ void Tchoix::buildControls()
 void Tchoix::connectControls()
 {
     connect(m_OKBtn, &QPushButton::clicked, this, &Tchoix::OKBtnClick);
+    connect(m_BtnExclus, &QPushButton::clicked, this, &Tchoix::BtnExclusClick);
     connect(m_SpeedButton2, &QPushButton::clicked, this, &Tchoix::SpeedButton2Click);
     connect(m_SpeedButton1, &QPushButton::clicked, this, &Tchoix::SpeedButton1Click);
     connect(m_SpeedButton3, &QPushButton::clicked, this, &Tchoix::SpeedButton3Click);
@@ -372,7 +389,17 @@ SearchRequest Tchoix::currentRequest() const
         start.chop(1);
     request.folder = start;
     request.walkMode = m_choix_rep->itemIndex() == 1 ? WalkMode::WithSubfolders : WalkMode::FolderOnly;
+    if (m_optionExclus->isChecked())
+        request.excludedFolders = m_excludedFolders;
+    request.utf16 = m_optionUtf16->isChecked();
     return request;
+}
+
+void Tchoix::BtnExclusClick()
+{
+    TDossiersExclus dialog(m_excludedFolders, this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_excludedFolders = dialog.names();
 }
 
 void Tchoix::addToHistory(QComboBox *box, const QString &text)

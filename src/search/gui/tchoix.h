@@ -5,6 +5,7 @@
 #include "settings/settingsstore.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <functional>
 
@@ -63,6 +64,8 @@ public:
     void Repert_ListChange();
     void Repert_ListClick();
     void HistoDirChange(int index);
+    /// "Liste...": edits the names of the folders left out in "Dossiers exclus".
+    void BtnExclusClick();
     void histo_commChange();
     void FormActivate();
 
@@ -85,6 +88,7 @@ private:
     SearchHost &m_host;
     settings::SettingsStore m_store;
     int m_rememberedExtension = -1;
+    QStringList m_excludedFolders; ///< names left out while "Dossiers exclus" is ticked
 
     // The drive box "lecteur", the buttons "BtnRacine" and "BtnPrecRep", the folder list
     // "Repert_List" and the file list "filtre_rep", with their per-drive memory.
@@ -116,6 +120,9 @@ private:
     QPushButton *m_SpeedButton1 = nullptr;
     QPushButton *m_SpeedButton7 = nullptr;
     QPushButton *m_SpeedButton3 = nullptr;
+    QCheckBox *m_optionExclus = nullptr;
+    QPushButton *m_BtnExclus = nullptr;
+    QCheckBox *m_optionUtf16 = nullptr;
     QFrame *m_Panel1 = nullptr;
     QLabel *m_Image1 = nullptr;
     QLineEdit *m_Edit1 = nullptr;
