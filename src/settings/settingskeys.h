@@ -132,4 +132,28 @@ inline constexpr DriveKey Drive{section::PlayerPath, "lecteur"};
 inline constexpr FolderKey Folder{section::PlayerPath, "repertoire"};
 } // namespace playerpath
 
+/// Options of the search window beyond its original behaviour, each in a section of its own.
+namespace section {
+inline constexpr char Highlight[] = "SURLIGNAGE";
+inline constexpr char ContextPreview[] = "APERCU CONTEXTE";
+inline constexpr char ExternalEditor[] = "EDITEUR EXTERNE";
+} // namespace section
+
+/// The search string drawn highlighted in the match lines of the results list.
+namespace surlignage {
+inline constexpr BooleanKey Active{section::Highlight, "actif", true};
+} // namespace surlignage
+
+/// The pane under the results list showing the lines around the caret's match line.
+namespace apercucontexte {
+inline constexpr BooleanKey Visible{section::ContextPreview, "visible", false};
+} // namespace apercucontexte
+
+/// The popup item opening a result in the user's editor, and the command it runs (empty: the
+/// editor of $VISUAL, else of $EDITOR, else the desktop's default program).
+namespace editeurexterne {
+inline constexpr BooleanKey Active{section::ExternalEditor, "actif", false};
+inline constexpr StringKey Command{section::ExternalEditor, "commande", ""};
+} // namespace editeurexterne
+
 } // namespace settings
