@@ -11,6 +11,8 @@ Cases:
     against rg -j1; grep -rF (one thread) with the matching flags;
   - the same searches in the window (vorlane-bench-window) against the command line, with
     the window's longest event-loop gap and its peak memory against the list's text;
+  - the options of the window (matches highlighted, context pane) on the largest search, each
+    on alone and all on against all off: the search's time, and a caret step down the list;
   - loading the saved list of the largest search into the window;
   - a large text file opened in the editor, when vorlane-bench-editor is built.
 """
@@ -48,7 +50,7 @@ def run_window(args):
     out = subprocess.run([WINDOW] + args, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env,
                          check=True).stdout.decode().split()
     return {"seconds": float(out[0]), "gap": int(out[1]), "rss": int(out[2]), "text": int(out[3]),
-            "lines": int(out[4])}
+            "lines": int(out[4]), "step": float(out[5]) if len(out) > 5 else None}
 
 
 def vorlane(tree, text, case, first, threads=None):
@@ -143,6 +145,19 @@ def main():
           % (m["v"], m["rg"], m["v"] / m["rg"], m["v1"], m["rg1"], m["v1"] / m["rg1"], m["grep"], m["v"] / m["grep"]))
     print("  window %.3fs: %.2f of the command line; longest wait of the event loop %d ms; peak memory %d MB,"
           " %.2f of the list's text" % (w, w / m["v"], gap, rss >> 20, rss / text_bytes))
+
+    print("  options of the window (all off, then each on): search time, and one step of the caret down the"
+          " list (painted, the pane answered), mean of 300 steps")
+    base = None
+    for options in ("", "highlight", "preview", "highlight,preview"):
+        runs = [run_window(["--options", options, "--all", tree, MANY]) for _ in range(reps)]
+        seconds = statistics.median(x["seconds"] for x in runs)
+        step = statistics.median(x["step"] for x in runs)
+        if base is None:
+            base = (seconds, step)
+        print("    %-18s %7.3fs (%+6.1f%% of all off)  %7.3f ms per step (%+7.3f ms)"
+              % (options or "all off", seconds, 100 * (seconds / base[0] - 1), step, step - base[1]))
+    print("    (the external editor item costs nothing until it is used)")
 
     with tempfile.TemporaryDirectory() as scratch:
         saved = os.path.join(scratch, "e.LST")

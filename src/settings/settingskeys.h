@@ -136,6 +136,9 @@ inline constexpr FolderKey Folder{section::PlayerPath, "repertoire"};
 namespace section {
 inline constexpr char Exclusions[] = "EXCLUSIONS";
 inline constexpr char Utf16[] = "UTF16";
+inline constexpr char Highlight[] = "SURLIGNAGE";
+inline constexpr char ContextPreview[] = "APERCU CONTEXTE";
+inline constexpr char ExternalEditor[] = "EDITEUR EXTERNE";
 } // namespace section
 
 /// Folders the search leaves out: whether it does, and their names separated by "/", which no
@@ -149,5 +152,22 @@ inline constexpr StringKey Names{section::Exclusions, "dossiers", ".git/.svn/.hg
 namespace utf16 {
 inline constexpr BooleanKey Enabled{section::Utf16, "actif", false};
 } // namespace utf16
+
+/// The search string drawn highlighted in the match lines of the results list.
+namespace surlignage {
+inline constexpr BooleanKey Active{section::Highlight, "actif", true};
+} // namespace surlignage
+
+/// The pane under the results list showing the lines around the caret's match line.
+namespace apercucontexte {
+inline constexpr BooleanKey Visible{section::ContextPreview, "visible", false};
+} // namespace apercucontexte
+
+/// The popup item opening a result in the user's editor, and the command it runs (empty: the
+/// editor of $VISUAL, else of $EDITOR, else the desktop's default program).
+namespace editeurexterne {
+inline constexpr BooleanKey Active{section::ExternalEditor, "actif", false};
+inline constexpr StringKey Command{section::ExternalEditor, "commande", ""};
+} // namespace editeurexterne
 
 } // namespace settings

@@ -61,6 +61,7 @@ void ResultsView::setPlainText(const QString &text)
 void ResultsView::setLines(ResultLines &&lines)
 {
     m_lines = std::move(lines);
+    m_pattern = {};
     m_caret = m_anchor = {};
     m_desiredX = -1;
     m_widest = 0;
@@ -69,6 +70,7 @@ void ResultsView::setLines(ResultLines &&lines)
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     refresh();
+    emit caretMoved();
 }
 
 void ResultsView::appendLine(const QString &line)
@@ -275,14 +277,32 @@ QString ResultsView::selectedText() const
     return text;
 }
 
+void ResultsView::setMatchPattern(const MatchPattern &pattern)
+{
+    m_pattern = pattern;
+    if (m_highlight)
+        viewport()->update();
+}
+
+void ResultsView::setHighlightMatches(bool on)
+{
+    if (m_highlight == on)
+        return;
+    m_highlight = on;
+    viewport()->update();
+}
+
 void ResultsView::setCaret(Position to, bool keepAnchor)
 {
+    const Position was = m_caret;
     m_caret = clamped(to);
     if (!keepAnchor)
         m_anchor = m_caret;
     ensureCaretVisible();
     restartBlink();
     viewport()->update();
+    if (m_caret != was)
+        emit caretMoved();
 }
 
 void ResultsView::selectAll()
@@ -292,6 +312,7 @@ void ResultsView::selectAll()
     m_anchor = {};
     m_caret = {m_lines.count() - 1, lineLength(m_lines.count() - 1)};
     viewport()->update();
+    emit caretMoved();
 }
 
 void ResultsView::copy() const
@@ -347,6 +368,10 @@ void ResultsView::paintEvent(QPaintEvent *)
     QTextCharFormat selected;
     selected.setBackground(colours.brush(QPalette::Active, QPalette::Highlight));
     selected.setForeground(colours.brush(QPalette::Active, QPalette::HighlightedText));
+    QTextCharFormat matched;
+    matched.setBackground(matchBackground());
+    matched.setForeground(QColor(Qt::black));
+    const bool highlight = m_highlight && !m_pattern.empty();
     const Position from = selectionStart();
     const Position to = selectionEnd();
     const int dx = Margin - horizontalScrollBar()->value();
@@ -360,6 +385,11 @@ void ResultsView::paintEvent(QPaintEvent *)
         const QTextLine row = layout.lineAt(0);
         widest = std::max(widest, row.naturalTextWidth());
         QList<QTextLayout::FormatRange> selections;
+        // Matches first: the selection is drawn over them.
+        if (highlight) {
+            for (const MatchSpan &span : matchLineSpans(layout.text(), m_pattern))
+                selections.append({static_cast<int>(span.start), static_cast<int>(span.length), matched});
+        }
         if (hasSelection() && line >= from.line && line <= to.line) {
             const int begin = line == from.line ? from.column : 0;
             const int end = line == to.line ? to.column : layout.text().size();

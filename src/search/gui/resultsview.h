@@ -5,10 +5,12 @@
 // font from the frame. While the last line is in view, appended lines keep it in view.
 #pragma once
 
+#include "search/core/matchspans.h"
 #include "search/core/resultlines.h"
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
+#include <QColor>
 
 #include <cstddef>
 #include <string_view>
@@ -70,7 +72,21 @@ public:
     /// The caret's rectangle in the viewport.
     QRect caretRect() const;
 
+    /// What the search of the listed lines looked for; a loaded or cleared list has none.
+    void setMatchPattern(const MatchPattern &pattern);
+    const MatchPattern &matchPattern() const { return m_pattern; }
+    /// Draws the search string highlighted in the match lines shown (off by default). Only
+    /// the painting changes: text, copy and positions stay as they are.
+    void setHighlightMatches(bool on);
+    bool highlightMatches() const { return m_highlight; }
+    /// Background of the highlighted matches: yellow, their text black, readable on the grey.
+    static QColor matchBackground() { return QColor(0xFF, 0xFF, 0x00); }
+
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+signals:
+    /// The caret went to another place, or the lines were replaced.
+    void caretMoved();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -110,6 +126,8 @@ private:
     void autoScroll();
 
     ResultLines m_lines;
+    MatchPattern m_pattern;
+    bool m_highlight = false;
     Position m_caret;
     Position m_anchor;
     qreal m_desiredX = -1;       ///< the x kept by up and down moves

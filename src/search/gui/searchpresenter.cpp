@@ -107,6 +107,7 @@ void SearchPresenter::searchStarted(const SearchRequest &request)
     m_anyFound = false;
     m_showFound = false;
     m_currentFile.clear();
+    m_display.results->setMatchPattern({request.text, request.caseSensitive});
     m_displayLimit = displayLimit(m_display.statusBar->width());
     m_sinceService.start();
     setPanel(PanelText, request.text);

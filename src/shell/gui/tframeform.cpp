@@ -4,6 +4,8 @@
 #include "editor/gui/fontcolourdialog.h"
 #include "editor/gui/framedialogs.h"
 #include "editor/gui/teditform.h"
+#include "search/gui/contextpane.h"
+#include "search/gui/externaleditoraction.h"
 #include "search/gui/resultlistactions.h"
 #include "search/gui/resultsview.h"
 #include "search/gui/searchpresenter.h"
@@ -12,6 +14,7 @@
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
 #include "shell/core/windowplacement.h"
+#include "shell/gui/tpreferences.h"
 #include "tools/gui/twabout.h"
 #include "ui/contextmenukey.h"
 #include "ui/core/fallbackfont.h"
@@ -93,6 +96,7 @@ Tframeform::Tframeform(const settings::SettingsStore &store, QWidget *parent) : 
     buildStatusBar();
     buildToolbar();
     buildMenus();
+    buildOptionsMenu();
     new editor::ChildMenuMerger(m_mdi, menuBar(), m_windowMenu->menuAction(), this);
     connectTools();
 
@@ -102,6 +106,7 @@ Tframeform::Tframeform(const settings::SettingsStore &store, QWidget *parent) : 
     column->setSpacing(0);
     column->addWidget(m_Panel1);
     column->addWidget(m_Memo1, 1);
+    column->addWidget(m_context);
     column->addWidget(m_mdi, 1);
     m_mdi->hide();
     setCentralWidget(client);
@@ -126,6 +131,23 @@ void Tframeform::readini()
     // A first start keeps the designed position.
     if (const auto normal = placement.normalGeometry())
         setGeometry(*normal);
+    applyListOptions();
+}
+
+void Tframeform::applyListOptions()
+{
+    m_Memo1->setHighlightMatches(m_store.read(settings::surlignage::Active));
+    QAction *preview = m_actions.value(QStringLiteral("ApercuContexte1"));
+    preview->setChecked(m_store.read(settings::apercucontexte::Visible));
+    m_context->setVisible(preview->isChecked() && resultsVisible());
+    updateEditorItem();
+}
+
+void Tframeform::updateEditorItem()
+{
+    QAction *item = m_actions.value(QStringLiteral("EditeurExterne1"));
+    item->setVisible(m_store.read(settings::editeurexterne::Active));
+    item->setEnabled(item->isVisible() && m_editorAction->target().has_value());
 }
 
 void Tframeform::writeini()
@@ -169,12 +191,20 @@ void Tframeform::buildResultsList()
             &search::ResultListActions::Executecefichier1Click);
     connect(addItem(QStringLiteral("Ouvrir ce fichier"), "Extention"), &QAction::triggered, m_listActions,
             &search::ResultListActions::ExtentionClick);
+    m_editorAction = new search::ExternalEditorAction(
+        m_Memo1, [this] { return m_store.read(settings::editeurexterne::Command); }, this);
+    connect(addItem(QStringLiteral("Ouvrir dans l'éditeur externe"), "EditeurExterne1"), &QAction::triggered,
+            m_editorAction, &search::ExternalEditorAction::EditeurExterne1Click);
+    connect(m_PopupMenu1, &QMenu::aboutToShow, this, &Tframeform::updateEditorItem);
     QAction *stop = addItem(QStringLiteral("Fin de  la recherche"), "stop1");
     stop->setEnabled(false);
     connect(stop, &QAction::triggered, this, &Tframeform::stop1Click);
     connect(m_Memo1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { m_PopupMenu1->popup(m_Memo1->mapToGlobal(at)); });
     ui::addContextMenuKey(m_Memo1);
+
+    m_context = new search::ContextPane(m_Memo1, this);
+    m_context->hide();
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("ClientArea"));
@@ -334,6 +364,38 @@ void Tframeform::buildMenus()
     info->setObjectName(QStringLiteral("Info1"));
     m_actions.insert(QStringLiteral("Info1"), info);
     connect(info, &QAction::triggered, this, [this] { (new tools::TWAbout(this))->show(); });
+}
+
+void Tframeform::buildOptionsMenu()
+{
+    // Placed after the window menu, so the editor's menu still merges where it did.
+    QMenu *options = new QMenu(QStringLiteral("&Options"), this);
+    options->setObjectName(QStringLiteral("Options1"));
+    menuBar()->insertMenu(m_actions.value(QStringLiteral("Aide1")), options);
+    QAction *preview = options->addAction(QStringLiteral("Aperçu du &contexte"));
+    preview->setObjectName(QStringLiteral("ApercuContexte1"));
+    preview->setCheckable(true);
+    m_actions.insert(QStringLiteral("ApercuContexte1"), preview);
+    connect(preview, &QAction::triggered, this, &Tframeform::ApercuContexte1Click);
+    QAction *preferences = options->addAction(QStringLiteral("&Préférences..."));
+    preferences->setObjectName(QStringLiteral("Preferences1"));
+    m_actions.insert(QStringLiteral("Preferences1"), preferences);
+    connect(preferences, &QAction::triggered, this, &Tframeform::Preferences1Click);
+}
+
+void Tframeform::ApercuContexte1Click()
+{
+    const bool on = m_actions.value(QStringLiteral("ApercuContexte1"))->isChecked();
+    m_context->setVisible(on && resultsVisible());
+    if (!m_store.write(settings::apercucontexte::Visible, on))
+        ui::showFailure(this, m_store.errorString());
+}
+
+void Tframeform::Preferences1Click()
+{
+    TPreferences dialog(m_store, this);
+    if (dialog.edit())
+        applyListOptions();
 }
 
 void Tframeform::fillWindowMenu()
@@ -534,6 +596,7 @@ void Tframeform::clearResults()
 void Tframeform::setResultsVisible(bool visible)
 {
     m_Memo1->setVisible(visible);
+    m_context->setVisible(visible && m_actions.value(QStringLiteral("ApercuContexte1"))->isChecked());
     m_mdi->setVisible(!visible);
 }
 

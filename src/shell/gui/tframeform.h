@@ -21,6 +21,8 @@ class FrameDialogs;
 class TEditForm;
 }
 namespace search {
+class ContextPane;
+class ExternalEditorAction;
 class ResultListActions;
 class ResultsView;
 class SearchPresenter;
@@ -66,6 +68,11 @@ public:
     void HScrollBar1Click();
     void Reorganiserlesicones1Click();
     void stop1Click();
+    /// "Aperçu du contexte": shows or hides the context pane under the list, and remembers it.
+    void ApercuContexte1Click();
+    /// "Préférences...": the options dialog; its choices apply at once.
+    void Preferences1Click();
+    search::ContextPane *contextPane() const { return m_context; }
 
     bool resultsVisible() const;
 
@@ -94,6 +101,11 @@ private:
     editor::TEditForm *addChild();
     void setListButtonsEnabled(bool enabled);
     void fillWindowMenu();
+    void buildOptionsMenu();
+    /// The options of the list as the settings have them.
+    void applyListOptions();
+    /// The popup item of the external editor: shown when chosen, usable on a file's lines.
+    void updateEditorItem();
     /// Placement and list font, from and to the settings.
     void readini();
     void writeini();
@@ -103,6 +115,8 @@ private:
     editor::FrameDialogs *m_dialogs = nullptr; ///< save, print and font dialogs shared with the editor windows
     search::ResultListActions *m_listActions = nullptr;
     search::SearchPresenter *m_search = nullptr;
+    search::ExternalEditorAction *m_editorAction = nullptr;
+    search::ContextPane *m_context = nullptr;
 
     QWidget *m_Panel1 = nullptr;
     search::ResultsView *m_Memo1 = nullptr;
