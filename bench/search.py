@@ -173,8 +173,19 @@ def main():
             big = os.path.join(scratch, "big.txt")
             subprocess.run([sys.executable, os.path.join(HERE, "gentext.py"), big, str(size_mb)], check=True)
             env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-            print("\n%d MB text file in the editor: %s" % (size_mb, subprocess.run(
-                [EDITOR, big], stdout=subprocess.PIPE, env=env, check=True).stdout.decode().strip()))
+            runs = []
+            for _ in range(reps):
+                out = subprocess.run([EDITOR, big], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env,
+                                     check=True).stdout.decode().split()
+                runs.append({"open": float(out[0]), "find": float(out[1]), "mark": float(out[2]),
+                             "rss": int(out[3]), "file": int(out[4])})
+            opened = [x["open"] for x in runs]
+            rss = statistics.median(x["rss"] for x in runs) / runs[0]["file"]
+            print("\n%d MB text file in the editor, %d runs:" % (size_mb, reps))
+            print("  open %.2fs best, %.2fs median: %.2f of the 3 s goal; F3 to its last line %.2fs, F5 %.2fs"
+                  % (min(opened), statistics.median(opened), statistics.median(opened) / 3.0,
+                     statistics.median(x["find"] for x in runs), statistics.median(x["mark"] for x in runs)))
+            print("  peak memory %.2f times the file's size: %.2f of the 4x goal" % (rss, rss / 4.0))
     return 0 if ok else 1
 
 
