@@ -8,7 +8,7 @@ c=$here/corpus
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 im=/usr/bin/convert
-mkdir -p "$c"/{gif,lzw,jpeg,bmp,pe,ftp,registry,resultlist,text}
+mkdir -p "$c"/{gif,lzw,jpeg,bmp,icon,pe,ftp,registry,resultlist,text}
 
 $im -size 8x8 xc:red "$c/gif/red-8x8.gif"
 $im -size 16x12 gradient:blue-yellow -colors 16 -interlace GIF "$c/gif/interlaced.gif"
@@ -44,12 +44,29 @@ $im -size 9x7 plasma:fractal -colors 16 -type Palette BMP3:"$c/bmp/pal8.bmp"
 $im -size 9x7 pattern:checkerboard -monochrome BMP3:"$c/bmp/mono.bmp"
 $im -size 5x5 xc:'rgba(10,20,30,0.5)' -define bmp:format=bmp4 "$c/bmp/rgba32.bmp"
 
-# A small DLL with an icon, a bitmap, a string table, a menu and raw data.
+# Icon files: several sizes and depths in one, a 16-colour one, a 256 pixel one in PNG, a cursor.
+$im -size 32x32 xc:none -fill red -draw 'circle 16,16 16,4' -define icon:auto-resize=32,16 "$c/icon/sizes-alpha.ico"
+$im -size 16x16 gradient:blue-yellow -colors 16 -type Palette BMP3:"$work/pal16.bmp"
+$im "$work/pal16.bmp" "$c/icon/pal16.ico"
+$im -size 256x256 xc:teal -define icon:auto-resize=256 "$c/icon/png256.ico"
+# ImageMagick writes cursors as icons: the cursor type and a hot spot (1,1) in the planes and bit
+# count words make it one.
+$im -size 32x32 xc:none -fill black -draw 'polygon 0,0 0,20 12,12' ICO:"$work/arrow.ico"
+python3 - "$work/arrow.ico" "$c/icon/arrow.cur" <<'PY'
+import struct, sys
+b = bytearray(open(sys.argv[1], 'rb').read())
+struct.pack_into('<H', b, 2, 2)
+struct.pack_into('<HH', b, 10, 1, 1)
+open(sys.argv[2], 'wb').write(b)
+PY
+
+# A small DLL with an icon, a cursor, a bitmap, a string table, a menu and raw data.
 $im -size 16x16 xc:orange -colors 16 "$work/i16.bmp"
 $im "$work/i16.bmp" "$work/app.ico"
 $im -size 6x4 xc:navy -type TrueColor BMP3:"$work/pic.bmp"
 cat >"$work/res.rc" <<RC
 1 ICON "$work/app.ico"
+4 CURSOR "$c/icon/arrow.cur"
 2 BITMAP "$work/pic.bmp"
 3 MENU { POPUP "&Fichier" { MENUITEM "&Ouvrir", 101 MENUITEM SEPARATOR MENUITEM "&Quitter", 102 } }
 STRINGTABLE { 1 "Bonjour" 2 "Au revoir" }
