@@ -113,7 +113,8 @@ void ContextPane::showContext(const FileContext &context)
     QStringList shown;
     shown.reserve(context.lines.size());
     for (qsizetype i = 0; i < context.lines.size(); ++i)
-        shown.append(QStringLiteral("%1  %2").arg(context.firstLine + i, width).arg(context.lines[i]));
+        // Figure spaces pad the numbers: as wide as a digit, they keep the column in any font.
+        shown.append(QStringLiteral("%1  %2").arg(context.firstLine + i, width, 10, QChar(0x2007)).arg(context.lines[i]));
     m_text->setPlainText(shown.join(u'\n'));
 
     QList<QTextEdit::ExtraSelection> marks;
