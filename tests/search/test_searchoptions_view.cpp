@@ -139,7 +139,7 @@ TEST_F(Options, ContextPaneShowsTheLinesAroundTheCaretsMatchLine)
     // Near the end of the file, only the lines that exist.
     list->setCaret({3, 0});
     ASSERT_TRUE(shownSpy.wait(5000));
-    EXPECT_EQ(pane->text(), " 9  line 9\n10  line 10\n11  line 11\n12  line 12");
+    EXPECT_EQ(pane->text(), QString(QChar(0x2007)) + "9  line 9\n10  line 10\n11  line 11\n12  line 12");
     // A line that is no match line empties the pane.
     list->setCaret({1, 0});
     EXPECT_TRUE(pane->text().isEmpty());

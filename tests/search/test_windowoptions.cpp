@@ -1,10 +1,12 @@
 // The core of the search window's options: where the search string lies in a result line,
 // the lines around a line of a file, their reading off the caller's thread (only the last
 // question answered, a hung read never waited for), and the editor command table.
+#include "search/core/blockheader.h"
 #include "search/core/contextfetcher.h"
 #include "search/core/editorcommand.h"
 #include "search/core/filecontext.h"
 #include "search/core/matchspans.h"
+#include "search/core/resultlist.h"
 #include "support/temptree.h"
 
 #include <QCoreApplication>
@@ -57,6 +59,29 @@ TEST(MatchSpans, FoundInTheTextOfMatchLinesOnly)
     }
     EXPECT_EQ(matchLinePrefix(u"123 : x"), 6);
     EXPECT_EQ(matchLinePrefix(u"x : 1"), 0);
+}
+
+TEST(BlockHeader, FoundOnTheBytesAsTheListActionsFindIt)
+{
+    // Separators, match lines, a line of no-break spaces (blank as text), headers.
+    const QStringList shown = {"12 : before any header", "  ", "/d/a.pas", "1 : x", "22 : y", "\t \u00a0",
+                               "  ", "/d/b 1 : c.pas", "3 : z", "3 :not a match line", "4 : w"};
+    ResultLines lines;
+    for (const QString &line : shown)
+        lines.append(line);
+    for (std::size_t line = 0; line < lines.count() + 2; ++line) {
+        const auto expected = headerOfLine(static_cast<qsizetype>(std::min(line, lines.count() - 1)),
+                                           [&shown](qsizetype n) { return shown.value(n); });
+        const auto found = headerLineAbove(lines, line);
+        ASSERT_EQ(found.has_value(), expected.has_value()) << line;
+        if (found) {
+            EXPECT_EQ(shown[static_cast<qsizetype>(*found)], *expected) << line;
+        }
+    }
+    EXPECT_EQ(headerLineAbove(lines, 8), 7u);
+    EXPECT_EQ(headerLineAbove(lines, 10), 9u);
+    EXPECT_EQ(headerLineAbove(lines, 6), 2u);
+    EXPECT_FALSE(headerLineAbove(ResultLines(), 0).has_value());
 }
 
 TEST(FileContext, LinesAroundALineAsTheSearchNumbersThem)

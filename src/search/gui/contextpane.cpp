@@ -1,6 +1,6 @@
 #include "search/gui/contextpane.h"
 
-#include "search/core/resultlist.h"
+#include "search/core/blockheader.h"
 #include "search/gui/resultsview.h"
 
 #include <QLabel>
@@ -79,10 +79,8 @@ void ContextPane::followCaret()
     const std::size_t caretLine = m_list->caret().line;
     const QString line = caretLine < m_list->lineCount() ? m_list->lineText(caretLine) : QString();
     const qsizetype prefix = matchLinePrefix(line);
-    const auto header = prefix == 0 ? std::nullopt : headerOfLine(static_cast<qsizetype>(caretLine), [this](qsizetype n) {
-        return m_list->lineText(static_cast<std::size_t>(n));
-    });
-    if (!header) {
+    const auto headerLine = prefix == 0 ? std::nullopt : headerLineAbove(m_list->lines(), caretLine);
+    if (!headerLine) {
         m_fetcher->cancel();
         m_caption->clear();
         m_text->clear();
@@ -91,8 +89,9 @@ void ContextPane::followCaret()
     }
     const qint64 number = QStringView(line).first(prefix - 3).toLongLong();
     m_pattern = m_list->matchPattern();
-    m_caption->setText(QStringLiteral("%1, ligne %2").arg(header->trimmed()).arg(number));
-    m_fetcher->fetch(*header, number);
+    const QString header = m_list->lineText(*headerLine);
+    m_caption->setText(QStringLiteral("%1, ligne %2").arg(header.trimmed()).arg(number));
+    m_fetcher->fetch(header, number);
 }
 
 void ContextPane::showMessage(const QString &message)
@@ -113,7 +112,8 @@ void ContextPane::showContext(const FileContext &context)
     QStringList shown;
     shown.reserve(context.lines.size());
     for (qsizetype i = 0; i < context.lines.size(); ++i)
-        shown.append(QStringLiteral("%1  %2").arg(context.firstLine + i, width).arg(context.lines[i]));
+        // Figure spaces pad the numbers: as wide as a digit, they keep the column in any font.
+        shown.append(QStringLiteral("%1  %2").arg(context.firstLine + i, width, 10, QChar(0x2007)).arg(context.lines[i]));
     m_text->setPlainText(shown.join(u'\n'));
 
     QList<QTextEdit::ExtraSelection> marks;

@@ -2,6 +2,7 @@
 
 #include "platform/programs.h"
 #include "platform/shell.h"
+#include "search/core/blockheader.h"
 #include "search/core/matchspans.h"
 #include "search/core/resultlist.h"
 #include "search/gui/resultsview.h"
@@ -21,9 +22,8 @@ std::optional<ExternalEditorAction::Target> ExternalEditorAction::target() const
     const std::size_t caretLine = m_Memo1->caret().line;
     if (caretLine >= m_Memo1->lineCount())
         return std::nullopt;
-    const auto file = fileOfLine(static_cast<qsizetype>(caretLine), [this](qsizetype n) {
-        return m_Memo1->lineText(static_cast<std::size_t>(n));
-    });
+    const auto header = headerLineAbove(m_Memo1->lines(), caretLine);
+    const auto file = header ? existingFile(m_Memo1->lineText(*header)) : std::nullopt;
     if (!file)
         return std::nullopt;
     const QString line = m_Memo1->lineText(caretLine);

@@ -24,7 +24,7 @@ TPreferences::TPreferences(settings::SettingsStore &store, QWidget *parent)
     m_highlight->setObjectName(QStringLiteral("Surlignage"));
     m_editorItem->setObjectName(QStringLiteral("EditeurExterne"));
     m_command->setObjectName(QStringLiteral("CommandeEditeur"));
-    m_command->setPlaceholderText(QStringLiteral("$VISUAL, sinon $EDITOR, sinon le programme du bureau"));
+    m_command->setPlaceholderText(QStringLiteral("vide : $VISUAL, $EDITOR ou le bureau"));
     m_command->setMinimumWidth(320);
     auto *help = new QLabel(QStringLiteral("Exemples : gedit, kate, code, vim, ou une commande avec %f (le fichier) "
                                            "et %l (la ligne)."), this);
