@@ -1,6 +1,7 @@
 #include "editor/gui/teditform.h"
 
 #include "editor/core/colorref.h"
+#include "editor/core/documentsearch.h"
 #include "editor/core/filefilters.h"
 #include "editor/gui/editarea.h"
 #include "editor/gui/finddialog.h"
@@ -357,10 +358,8 @@ bool TEditForm::searchMemo(const QString &pattern, const FindOptions &options)
 {
     QTextDocument *document = m_Memo1->document();
     const QTextCursor cursor = m_Memo1->textCursor();
-    // Positions in the raw text are the document's own positions, one per line break.
-    const QString text = document->toRawText();
     const qsizetype start = cursor.selectionStart();
-    const auto found = findText(text, start, cursor.selectionEnd() - start, pattern, options);
+    const auto found = DocumentSearch(*document).find(start, cursor.selectionEnd() - start, pattern, options);
     if (!found)
         return false;
     QTextCursor selection(document);
@@ -434,8 +433,8 @@ void TEditForm::Marquer1Click()
     QTextDocument *document = m_Memo1->document();
     const QTextCursor current = m_Memo1->textCursor();
     const qsizetype start = current.selectionStart();
-    const QList<qsizetype> found = findSuccessive(document->toRawText(), start, current.selectionEnd() - start,
-                                                  pattern, m_FindDialog1->options());
+    const QList<qsizetype> found = DocumentSearch(*document).findSuccessive(start, current.selectionEnd() - start,
+                                                                            pattern, m_FindDialog1->options());
     QTextCursor marker(document);
     marker.beginEditBlock();
     for (const qsizetype at : found) {
