@@ -14,7 +14,14 @@ Cases:
   - the options of the window (matches highlighted, context pane) on the largest search, each
     on alone and all on against all off: the search's time, and a caret step down the list;
   - loading the saved list of the largest search into the window;
-  - a large text file opened in the editor, when vorlane-bench-editor is built.
+  - a large text file opened in the editor, when vorlane-bench-editor is built;
+  - the search options, each on against all off: --exclude with the usual names (none of them
+    in the tree) and with a name that leaves a third of the tree out, --utf16 on the tree (which
+    holds no UTF-16 file) and on one large file in UTF-16 against the same text in UTF-8, --json
+    on millions of matching lines; and, when VORLANE_BASELINE names another vorlane-search (say
+    main's), this one with every option off against it.
+
+"bench/search.py TREE REPS options" runs the options part alone.
 """
 import os
 import statistics
@@ -79,6 +86,83 @@ def medians(commands, reps):
     return {name: statistics.median(values) for name, values in times.items()}
 
 
+def run_cpu(cmd, env=None):
+    """Wall time and processor time (user + system) of one run: on a loaded machine the
+    processor time still tells what the program itself costs."""
+    before = os.times()
+    wall = run_timed(cmd, env)
+    after = os.times()
+    return wall, (after.children_user - before.children_user) + (after.children_system - before.children_system)
+
+
+def medians_cpu(commands, reps):
+    env_c = dict(os.environ, LC_ALL="C")
+    for cmd in commands.values():
+        run_cpu(cmd, env_c)
+    walls = {name: [] for name in commands}
+    cpus = {name: [] for name in commands}
+    for _ in range(reps):
+        for name, cmd in commands.items():
+            wall, cpu = run_cpu(cmd, env_c)
+            walls[name].append(wall)
+            cpus[name].append(cpu)
+    return ({name: statistics.median(v) for name, v in walls.items()},
+            {name: statistics.median(v) for name, v in cpus.items()})
+
+
+USUAL_EXCLUDED = [".git", ".svn", ".hg", "node_modules", "__pycache__", "build"]
+
+
+def options(tree, reps, scratch):
+    """Each option on against all off, and all off against a baseline program."""
+    print("\nsearch options (all occurrences, ignoring case; ratios: option on / all off, of the wall"
+          " time and of the processor time)")
+    excluded = sum((["--exclude", name] for name in USUAL_EXCLUDED), [])
+    rows = [
+        ("--exclude, usual names (none in the tree)", FEW, excluded, None),
+        ("--exclude sub2 (a third of the files)", FEW, ["--exclude", "sub2"], None),
+        ("--utf16, tree without UTF-16 files", FEW, ["--utf16"], None),
+        ("--utf16, no match", NEVER, ["--utf16"], None),
+        ("--json, millions of lines", MANY, ["--json"], None),
+    ]
+    big = os.path.join(tree, "big0.txt")
+    if os.path.exists(big):
+        wide_dir = os.path.join(scratch, "utf16")
+        narrow_dir = os.path.join(scratch, "utf8")
+        os.makedirs(wide_dir)
+        os.makedirs(narrow_dir)
+        with open(big, "rb") as f:
+            text = f.read().decode("utf-8", "replace")
+        with open(os.path.join(wide_dir, "big.txt"), "wb") as f:
+            f.write(b"\xff\xfe" + text.encode("utf-16-le"))
+        with open(os.path.join(narrow_dir, "big.txt"), "wb") as f:
+            f.write(text.encode("utf-8"))
+        del text
+        rows.append(("--utf16, 48 MB UTF-16 file vs UTF-8", FEW, ["--utf16"], (wide_dir, narrow_dir)))
+    for label, text, flags, folders in rows:
+        on_tree, off_tree = folders if folders else (tree, tree)
+        off = vorlane(off_tree, text, False, False)
+        on = off[:1] + flags + off[1:-3] + ["--", on_tree, text]
+        status = subprocess.run(on, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode
+        if status > 1:
+            print("  %-44s FAILED (exit status %d): %s" % (label, status, " ".join(on)))
+            continue
+        m, c = medians_cpu({"off": off, "on": on}, reps)
+        print("  %-44s off %7.3fs  on %7.3fs  %6.2f | cpu off %7.3fs  on %7.3fs  %6.2f" % (
+            label, m["off"], m["on"], m["on"] / m["off"], c["off"], c["on"], c["on"] / c["off"]))
+    baseline = os.environ.get("VORLANE_BASELINE")
+    if baseline:
+        print("\nevery option off, against %s (ratios: this one / baseline, wall and processor time)" % baseline)
+        for text, label in ((NEVER, "no match"), (FEW, "few matches"), (MANY, "millions of lines")):
+            for case, first in ((False, True), (False, False), (True, False)):
+                ours = vorlane(tree, text, case, first)
+                theirs = [baseline] + ours[1:]
+                m, c = medians_cpu({"base": theirs, "ours": ours}, reps)
+                print("  %-44s base %7.3fs  this %7.3fs  %6.2f | cpu base %7.3fs  this %7.3fs  %6.2f" % (
+                    "%s, %s" % (label, mode_name(case, first)), m["base"], m["ours"], m["ours"] / m["base"],
+                    c["base"], c["ours"], c["ours"] / c["base"]))
+
+
 def same_files(tree):
     """vorlane lists the same files as grep, both case modes."""
     ok = True
@@ -104,6 +188,10 @@ def main():
     tree, reps = os.path.abspath(sys.argv[1]), int(sys.argv[2])
     threads = len(os.sched_getaffinity(0))
     print("tree: %s; threads: vorlane-search and rg use %d (one per processor)" % (tree, threads))
+    if sys.argv[3:] == ["options"]:
+        with tempfile.TemporaryDirectory() as scratch:
+            options(tree, reps, scratch)
+        return 0
     ok = same_files(tree)
 
     print("\n%-30s %8s %8s %8s %8s %8s %8s | %7s %7s %7s" % (
@@ -186,6 +274,7 @@ def main():
                   % (min(opened), statistics.median(opened), statistics.median(opened) / 3.0,
                      statistics.median(x["find"] for x in runs), statistics.median(x["mark"] for x in runs)))
             print("  peak memory %.2f times the file's size: %.2f of the 4x goal" % (rss, rss / 4.0))
+        options(tree, reps, scratch)
     return 0 if ok else 1
 
 

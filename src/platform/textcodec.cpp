@@ -83,7 +83,7 @@ std::size_t validUtf8Prefix(const char *data, std::size_t size)
 {
     const auto *const begin = reinterpret_cast<const unsigned char *>(data);
     const unsigned char *const end = begin + size;
-    const unsigned char *p = begin;
+    const unsigned char *p = begin + asciiPrefix(data, size);
     char32_t code;
     while (p < end) {
         const int length = utf8SequenceLength(p, end, code);

@@ -6,6 +6,10 @@
 #include <charconv>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace search {
 
 namespace {
@@ -49,13 +53,44 @@ bool cutCharacter(const char *data, std::size_t size)
     return true;
 }
 
+// Bytes at the start of [data, data + size) that go into a JSON string as they are.
+std::size_t plainPrefix(const char *data, std::size_t size)
+{
+    std::size_t n = 0;
+#if defined(__SSE2__)
+    const __m128i control = _mm_set1_epi8(0x1F);
+    const __m128i quote = _mm_set1_epi8('"');
+    const __m128i backslash = _mm_set1_epi8('\\');
+    for (; n + 16 <= size; n += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + n));
+        const __m128i special = _mm_or_si128(_mm_cmpeq_epi8(_mm_min_epu8(v, control), v),
+                                             _mm_or_si128(_mm_cmpeq_epi8(v, quote), _mm_cmpeq_epi8(v, backslash)));
+        if (const int mask = _mm_movemask_epi8(special))
+            return n + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+    }
+#endif
+    for (; n < size; ++n) {
+        const auto c = static_cast<unsigned char>(data[n]);
+        if (c < 0x20 || c == '"' || c == '\\')
+            break;
+    }
+    return n;
+}
+
 void appendEscaped(TextBuffer &out, const char *data, std::size_t size)
 {
     static const char hex[] = "0123456789abcdef";
     char *const start = out.grow(6 * size + 2);
     char *o = start;
     *o++ = '"';
+    // Most text needs no escape: it is copied in runs.
     for (std::size_t i = 0; i < size; ++i) {
+        const std::size_t plain = plainPrefix(data + i, size - i);
+        std::memcpy(o, data + i, plain);
+        o += plain;
+        i += plain;
+        if (i == size)
+            break;
         const auto c = static_cast<unsigned char>(data[i]);
         if (c == '"' || c == '\\') {
             *o++ = '\\';
@@ -69,13 +104,11 @@ void appendEscaped(TextBuffer &out, const char *data, std::size_t size)
         } else if (c == '\t') {
             *o++ = '\\';
             *o++ = 't';
-        } else if (c < 0x20) {
+        } else {
             std::memcpy(o, "\\u00", 4);
             o[4] = hex[c >> 4];
             o[5] = hex[c & 15];
             o += 6;
-        } else {
-            *o++ = static_cast<char>(c);
         }
     }
     *o++ = '"';

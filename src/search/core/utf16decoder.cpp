@@ -4,12 +4,40 @@
 
 #include <algorithm>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace search {
 
 namespace {
 
 constexpr std::size_t SourceBlock = 64 * 1024;
 constexpr char32_t Replacement = 0xFFFD;
+
+// Copies the ASCII characters among the first \a most units at \a from to \a to, 8 units at a
+// time, stopping at the first group of 8 that holds another character; returns the units copied.
+template <bool BigEndian>
+std::size_t asciiUnitsOf(const char *from, std::size_t most, char *to)
+{
+    std::size_t n = 0;
+#if defined(__SSE2__)
+    const __m128i notAscii = _mm_set1_epi16(static_cast<short>(0xFF80));
+    for (; n + 8 <= most; n += 8) {
+        __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from + 2 * n));
+        if constexpr (BigEndian)
+            v = _mm_or_si128(_mm_slli_epi16(v, 8), _mm_srli_epi16(v, 8));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(v, notAscii), _mm_setzero_si128())) != 0xFFFF)
+            break;
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(to + n), _mm_packus_epi16(v, v));
+    }
+#else
+    (void)from;
+    (void)most;
+    (void)to;
+#endif
+    return n;
+}
 
 bool isHighSurrogate(unsigned u) { return u >= 0xD800 && u <= 0xDBFF; }
 bool isLowSurrogate(unsigned u) { return u >= 0xDC00 && u <= 0xDFFF; }
@@ -40,6 +68,11 @@ unsigned Utf16Decoder::unitAt(std::size_t pos) const
     const auto a = static_cast<unsigned char>(m_bytes[pos]);
     const auto b = static_cast<unsigned char>(m_bytes[pos + 1]);
     return m_bigEndian ? (a << 8 | b) : (b << 8 | a);
+}
+
+std::size_t Utf16Decoder::asciiUnits(const char *from, std::size_t most, char *to) const
+{
+    return m_bigEndian ? asciiUnitsOf<true>(from, most, to) : asciiUnitsOf<false>(from, most, to);
 }
 
 bool Utf16Decoder::refill()
@@ -97,6 +130,7 @@ long Utf16Decoder::read(char *to, std::size_t room)
                 noteRun(1, 2);
                 std::size_t n = 0;
                 const std::size_t most = std::min(room - written, left / 2);
+                n = asciiUnits(m_bytes.data() + m_pos, most, to + written);
                 while (n < most) {
                     const unsigned u = unitAt(m_pos + 2 * n);
                     if (u >= 0x80)

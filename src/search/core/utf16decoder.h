@@ -49,6 +49,8 @@ private:
     /// Reads more of the file behind what is left. False on a read error.
     bool refill();
     unsigned unitAt(std::size_t pos) const;
+    /// The run of ASCII characters at \a from, up to \a most units, copied to \a to (see the source).
+    std::size_t asciiUnits(const char *from, std::size_t most, char *to) const;
     void noteRun(unsigned out, unsigned in);
 
     bool m_bigEndian;
