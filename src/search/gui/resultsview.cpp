@@ -368,9 +368,6 @@ void ResultsView::paintEvent(QPaintEvent *)
     QTextCharFormat selected;
     selected.setBackground(colours.brush(QPalette::Active, QPalette::Highlight));
     selected.setForeground(colours.brush(QPalette::Active, QPalette::HighlightedText));
-    QTextCharFormat matched;
-    matched.setBackground(matchBackground());
-    matched.setForeground(QColor(Qt::black));
     const bool highlight = m_highlight && !m_pattern.empty();
     const Position from = selectionStart();
     const Position to = selectionEnd();
@@ -384,12 +381,16 @@ void ResultsView::paintEvent(QPaintEvent *)
         layOut(layout, shownText(line));
         const QTextLine row = layout.lineAt(0);
         widest = std::max(widest, row.naturalTextWidth());
-        QList<QTextLayout::FormatRange> selections;
-        // Matches first: the selection is drawn over them.
+        // Matches are a ground under the text, so the line is still drawn in one run (a format
+        // range per match would split it); the selection is drawn over them.
         if (highlight) {
-            for (const MatchSpan &span : matchLineSpans(layout.text(), m_pattern))
-                selections.append({static_cast<int>(span.start), static_cast<int>(span.length), matched});
+            for (const MatchSpan &span : matchLineSpans(layout.text(), m_pattern)) {
+                const qreal left = row.cursorToX(static_cast<int>(span.start));
+                const qreal right = row.cursorToX(static_cast<int>(span.start + span.length));
+                painter.fillRect(QRectF(dx + left, y, right - left, m_lineHeight), matchBackground());
+            }
         }
+        QList<QTextLayout::FormatRange> selections;
         if (hasSelection() && line >= from.line && line <= to.line) {
             const int begin = line == from.line ? from.column : 0;
             const int end = line == to.line ? to.column : layout.text().size();

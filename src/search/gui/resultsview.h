@@ -79,7 +79,7 @@ public:
     /// the painting changes: text, copy and positions stay as they are.
     void setHighlightMatches(bool on);
     bool highlightMatches() const { return m_highlight; }
-    /// Background of the highlighted matches: yellow, their text black, readable on the grey.
+    /// Ground of the highlighted matches: yellow, the list's black text readable on it.
     static QColor matchBackground() { return QColor(0xFF, 0xFF, 0x00); }
 
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
