@@ -2,18 +2,23 @@
 
 #include <QString>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+
+#include <algorithm>
 
 namespace editor {
 
 namespace {
 
-// A line's text as the whole text holds it: followed by the line break, but for the last line.
-void appendLine(QString &piece, const QTextBlock &block)
+// The document's text from \a from to \a to, positions at line starts or the very end, each
+// line break as the whole text holds it: one copy out of the document's buffer.
+QString textBetween(const QTextDocument &document, qsizetype from, qsizetype to)
 {
-    piece += block.text();
-    if (block.next().isValid())
-        piece += QChar::ParagraphSeparator;
+    QTextCursor cursor(const_cast<QTextDocument *>(&document));
+    cursor.setPosition(int(from));
+    cursor.setPosition(int(to), QTextCursor::KeepAnchor);
+    return cursor.selectedText();
 }
 
 } // namespace
@@ -28,35 +33,34 @@ void DocumentSearch::walk(qsizetype selectionStart, qsizetype selectionLength, c
 {
     // Downward the search starts after the selection, upward at its start.
     const qsizetype from = options.down ? selectionStart + selectionLength : selectionStart;
-    if (selectionStart < 0 || selectionLength < 0 || from > m_document.characterCount() - 1)
+    const qsizetype end = m_document.characterCount() - 1; // the text's end, before the last line break
+    if (selectionStart < 0 || selectionLength < 0 || from > end)
         return;
-    QTextBlock block = m_document.findBlock(int(from));
-    QString piece;
-    bool first = true;
-    while (block.isValid()) {
-        piece.clear();
-        qsizetype start = block.position();
-        if (options.down) {
-            while (block.isValid() && (piece.isEmpty() || piece.size() < m_pieceLength)) {
-                appendLine(piece, block);
-                block = block.next();
-            }
-        } else {
-            QList<QTextBlock> lines;
-            qsizetype length = 0;
-            while (block.isValid() && (lines.isEmpty() || length < m_pieceLength)) {
-                lines.prepend(block);
-                length += block.length();
-                block = block.previous();
-            }
-            start = lines.front().position();
-            for (const QTextBlock &line : lines)
-                appendLine(piece, line);
+    // Pieces run from a line's start to the start of a line, or to the end of the text.
+    const auto lineStart = [this, end](qsizetype position) {
+        return position >= end ? end : qsizetype(m_document.findBlock(int(position)).position());
+    };
+    const auto lineEnd = [this, end](qsizetype position) {
+        const QTextBlock block = m_document.findBlock(int(position));
+        return std::min(end, qsizetype(block.position()) + block.length());
+    };
+    if (options.down) {
+        for (qsizetype start = lineStart(from); start < end;) {
+            const qsizetype stop = lineEnd(std::min(end, start + m_pieceLength - 1));
+            if (!search(textBetween(m_document, start, stop), start, std::max(from - start, qsizetype(0))))
+                return;
+            if (stop >= end)
+                return;
+            start = stop;
         }
-        const qsizetype at = first ? from - start : (options.down ? 0 : piece.size());
-        first = false;
-        if (!search(piece, start, at))
-            return;
+    } else {
+        for (qsizetype stop = lineEnd(from); stop > 0;) {
+            const qsizetype start = lineStart(std::max(qsizetype(0), stop - m_pieceLength));
+            const QString piece = textBetween(m_document, start, stop);
+            if (!search(piece, start, std::min(from - start, piece.size())))
+                return;
+            stop = start;
+        }
     }
 }
 

@@ -483,11 +483,13 @@ editor::TEditForm *Tframeform::openchild(const QString &fileName)
 {
     setResultsVisible(false);
     QPointer<editor::TEditForm> child = addChild();
+    // Shown before the text goes in, the edit area lays out each piece as it comes: laid out in
+    // one go afterwards, a text of hundreds of megabytes takes much longer and needs more memory.
+    child->parentWidget()->showMaximized();
     // A file that cannot be read leaves its (empty) window open behind the error box.
     const bool opened = child->openFile(fileName);
     if (!child)
         return nullptr; // closed while it loaded
-    child->parentWidget()->showMaximized();
     if (!opened)
         ui::showFailure(this, child->errorString());
     return child;
