@@ -20,6 +20,16 @@ using search::SearchProgress;
 
 namespace {
 
+// A search of "X" in the PAS files of /start alone.
+search::SearchRequest startRequest()
+{
+    search::SearchRequest request;
+    request.text = QStringLiteral("X");
+    request.extension = QStringLiteral("PAS");
+    request.folder = QStringLiteral("/start");
+    return request;
+}
+
 class Presenter : public ::testing::Test {
 protected:
     void SetUp() override
@@ -121,7 +131,7 @@ TEST_F(Presenter, ScriptedWalkShowsWhatTheWindowShows)
 
 TEST_F(Presenter, FolderLeftBeforeAnyFindKeepsTheFile)
 {
-    presenter->searchStarted(search::SearchRequest{"X", false, true, "PAS", "/start", search::WalkMode::FolderOnly});
+    presenter->searchStarted(startRequest());
     EXPECT_EQ(panel(search::PanelFile), "/start");
     presenter->fileEntered("/start/a.pas");
     presenter->folderLeft();
@@ -134,7 +144,7 @@ TEST_F(Presenter, FolderLeftBeforeAnyFindKeepsTheFile)
 TEST_F(Presenter, PaintsAtMostOncePerServiceInterval)
 {
     presenter->setServiceInterval(3600 * 1000);
-    presenter->searchStarted(search::SearchRequest{"X", false, true, "PAS", "/start", search::WalkMode::FolderOnly});
+    presenter->searchStarted(startRequest());
     presenter->fileEntered("/start/a.pas");
     presenter->fileMatched("/start/a.pas");
     lineMatched(1, "X");
@@ -147,7 +157,7 @@ TEST_F(Presenter, PaintsAtMostOncePerServiceInterval)
 
 TEST_F(Presenter, ClearingEmptiesTheList)
 {
-    presenter->searchStarted(search::SearchRequest{"X", false, true, "PAS", "/start", search::WalkMode::FolderOnly});
+    presenter->searchStarted(startRequest());
     presenter->fileEntered("/start/a.pas");
     presenter->fileMatched("/start/a.pas");
     lineMatched(1, "X");
