@@ -30,8 +30,9 @@ struct SearchRequest {
     QString extension;              ///< one to three upper-case characters, or AllFilesCode
     QString folder;                 ///< start folder without trailing "/" ("" for the root)
     WalkMode walkMode = WalkMode::FolderOnly;
-    /// Names of folders the walk never enters, in either mode (exact names); empty: none.
-    QStringList excludedFolders;
+    /// Names of folders the walk never enters, in either mode (exact names); empty: none. (Its
+    /// initialiser lets requests written as braced lists leave it out.)
+    QStringList excludedFolders{};
     /// Files beginning with a UTF-16 byte-order mark are decoded and searched as text.
     bool utf16 = false;
     LineFormat lineFormat = LineFormat::ResultList;
