@@ -141,9 +141,9 @@ bool TestServer::startProftpd(const QString &root)
 {
     if (!makeScratch())
         return false;
-    // proftpd changes to the identity it is given, which only root may leave its own for.
-    const passwd *self = getpwuid(geteuid());
-    const passwd *account = geteuid() == 0 ? getpwnam("nobody") : self;
+    // alice is whoever runs the tests, so that she reaches the server's root wherever the tests
+    // keep it (a private temporary folder); proftpd takes a root log-in only when told so.
+    const passwd *account = getpwuid(geteuid());
     const group *team = account ? getgrgid(account->pw_gid) : nullptr;
     if (!account || !team) {
         m_error = QStringLiteral("proftpd: no account to serve as");
@@ -162,7 +162,7 @@ bool TestServer::startProftpd(const QString &root)
                        "PidFile %4/proftpd.pid\nScoreboardFile %4/proftpd.scoreboard\nDelayTable none\n"
                        "ControlsEngine off\nWtmpLog off\nSystemLog %4/system.log\nTransferLog none\n"
                        "AuthOrder mod_auth_file.c\nAuthUserFile %4/users\nAuthGroupFile %4/groups\n"
-                       "RequireValidShell off\nAllowOverwrite on\nUmask 022\n")
+                       "RequireValidShell off\nRootLogin on\nAllowOverwrite on\nUmask 022\n")
             .arg(m_port)
             .arg(QString::fromLocal8Bit(account->pw_name), QString::fromLocal8Bit(team->gr_name), m_scratch->path())
             .toUtf8();

@@ -23,8 +23,7 @@ public:
     bool startVsftpd(const QString &root);
     /// proftpd (the copy scripts/install-deps.sh keeps apart, as the package conflicts with
     /// vsftpd's) serving \a root to user "alice"/"secret" from a private configuration and user
-    /// file. Run by root, it serves her as "nobody" (who may write only where others may, as in
-    /// "incoming"); run by anyone else, as that user.
+    /// file; she has the identity of the user who runs the tests.
     bool startProftpd(const QString &root);
     /// The scripted server of fakeftp.py, misbehaving as \a mode says.
     bool startFake(const QString &mode);
