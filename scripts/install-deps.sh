@@ -20,6 +20,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick gifsicle poppler-utils unrtf
   sox libsox-fmt-base gstreamer1.0-tools
   python3 python3-pyftpdlib vsftpd
+  libhiredis0.14 libmemcached11 libmemcachedutil2 libsodium23 libpcre2-posix3
   icoutils
   mingw-w64
   clang libclang-rt-14-dev time
@@ -35,12 +36,22 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; fi
 export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# proftpd, the tests' third FTP server, conflicts with vsftpd as a package: its files are taken
+# from the package into a folder of their own (the libraries it needs are listed above), and no
+# system server is installed or started.
+proftpd_root=/opt/vorlane-test/proftpd
+if [ ! -x "$proftpd_root/usr/sbin/proftpd" ]; then
+  download=$(mktemp -d)
+  (cd "$download" && apt-get download -qq proftpd-core 2>/dev/null)
+  $SUDO mkdir -p "$proftpd_root"
+  $SUDO dpkg-deb -x "$download"/proftpd-core_*.deb "$proftpd_root"
+  rm -rf "$download"
+fi

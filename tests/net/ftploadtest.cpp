@@ -1,4 +1,4 @@
-// The FTP component under load, against pyftpdlib and vsftpd on 127.0.0.1: a 1 GB download and
+// The FTP component under load, against pyftpdlib, vsftpd and proftpd on 127.0.0.1: a 1 GB download and
 // upload, byte-exact, with the component's memory flat; a listing of 100,000 entries; names with
 // blanks and UTF-8 letters.
 #include "ftpsession.h"
@@ -87,10 +87,12 @@ class FtpLoadSuite : public QObject {
     Q_OBJECT
 
 public:
-    enum Kind { Pyftpdlib, Vsftpd };
+    enum Kind { Pyftpdlib, Vsftpd, Proftpd };
     explicit FtpLoadSuite(Kind kind) : m_kind(kind)
     {
-        setObjectName(kind == Pyftpdlib ? QStringLiteral("pyftpdlib") : QStringLiteral("vsftpd"));
+        setObjectName(kind == Pyftpdlib ? QStringLiteral("pyftpdlib")
+                      : kind == Vsftpd  ? QStringLiteral("vsftpd")
+                                        : QStringLiteral("proftpd"));
     }
 
 private slots:
@@ -125,7 +127,9 @@ void FtpLoadSuite::initTestCase()
     QVERIFY(named.open(QIODevice::WriteOnly) && named.write("plage") == 5);
     named.close();
 
-    const bool started = m_kind == Pyftpdlib ? m_server.startPyftpdlib(m_root.path()) : m_server.startVsftpd(m_root.path());
+    const bool started = m_kind == Pyftpdlib ? m_server.startPyftpdlib(m_root.path())
+                         : m_kind == Vsftpd  ? m_server.startVsftpd(m_root.path())
+                                             : m_server.startProftpd(m_root.path());
     QVERIFY2(started, qPrintable(m_server.error()));
 }
 
@@ -212,7 +216,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     int failures = 0;
-    for (const auto kind : {FtpLoadSuite::Pyftpdlib, FtpLoadSuite::Vsftpd}) {
+    for (const auto kind : {FtpLoadSuite::Pyftpdlib, FtpLoadSuite::Vsftpd, FtpLoadSuite::Proftpd}) {
         FtpLoadSuite suite(kind);
         failures += QTest::qExec(&suite, argc, argv);
     }

@@ -1,7 +1,8 @@
 // Servers the network tests talk to, started on 127.0.0.1 for a test and stopped after it:
-// pyftpdlib, vsftpd from a private configuration, and the scripted misbehaving server.
+// pyftpdlib, vsftpd and proftpd from private configurations, and the scripted misbehaving server.
 #pragma once
 
+#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
@@ -20,6 +21,10 @@ public:
     /// vsftpd serving \a root to anonymous users; \a root must be owned by root, mode 755, with a
     /// world-writable "incoming" folder where anonymous users may upload, rename and delete.
     bool startVsftpd(const QString &root);
+    /// proftpd (the copy scripts/install-deps.sh keeps apart, as the package conflicts with
+    /// vsftpd's) serving \a root to user "alice"/"secret" from a private configuration and user
+    /// file; she has the identity of the user who runs the tests.
+    bool startProftpd(const QString &root);
     /// The scripted server of fakeftp.py, misbehaving as \a mode says.
     bool startFake(const QString &mode);
     void stop();
@@ -32,7 +37,13 @@ public:
 
 private:
     bool startPrintingPort(const QString &script, const QStringList &arguments);
-    bool waitUntilListening();
+    /// Runs \a command (a shell command line reading its configuration from "$1") until the
+    /// test ends; what it writes to file descriptor \a errorFd goes to errors.txt.
+    bool startDaemon(const QString &name, const QString &command, const QString &config, int errorFd);
+    QString scratchFile(const QString &name) const { return m_scratch->filePath(name); }
+    bool makeScratch();
+    bool writeScratch(const QString &name, const QByteArray &content, QFile::Permissions permissions);
+    bool waitUntilListening(const QString &name);
 
     QProcess m_process;
     std::unique_ptr<QTemporaryDir> m_scratch;

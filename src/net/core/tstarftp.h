@@ -38,6 +38,9 @@ public:
     static constexpr qsizetype MaxLineLength = 64 * 1024;
     /// Most listing bytes taken for one directory.
     static constexpr std::uint32_t MaxListingBytes = 32u * 1024 * 1024;
+    /// Blocks of a file moved between two passes of the event loop: a readiness report takes in
+    /// that many while they are there, an upload sends that many before it lets events run.
+    static constexpr int BlocksPerPass = 32;
 
     explicit TStarFtp(QObject *owner = nullptr);
     ~TStarFtp() override;

@@ -124,28 +124,37 @@ void TStarFtp::listingFinished()
     dataSideDone();
 }
 
+// Each receive asks for one block, as always; a readiness report takes in the blocks that are
+// already there, up to a few, rather than one block per pass of the event loop.
 void TStarFtp::fileReceiver()
 {
-    const int count = m_dataSocket->Receive(m_transferBuffer.data(), 2048);
-    if (m_dataSocket->LastError() != 0) {
-        if (!m_abortRequested)
-            FatalError(errDataTransfer);
-        return;
+    QPointer<TStarFtp> alive(this);
+    const std::uint64_t serial = m_transferSerial;
+    for (int block = 0; block < BlocksPerPass; ++block) {
+        const int count = m_dataSocket->Receive(m_transferBuffer.data(), 2048);
+        if (m_dataSocket->LastError() != 0) {
+            if (!m_abortRequested)
+                FatalError(errDataTransfer);
+            return;
+        }
+        if (count <= 0)
+            return;
+        m_bytesTransferred += std::uint32_t(count);
+        measure();
+        if (m_drainGuard.isActive())
+            m_drainGuard.start();
+        // Written before the progress report: a handler that services the loop may receive the
+        // next block into the same buffer.
+        if (m_fileOpen && m_download.write(m_transferBuffer.data(), count) < count) {
+            ReportError(errLocalWrite);
+            m_download.close();
+            m_fileOpen = false;
+        }
+        ReportInfo(infProgress);
+        // The report may have ended the transfer, or the component.
+        if (!alive || serial != m_transferSerial || m_dataSocket->SocketHandle() == -1)
+            return;
     }
-    if (count <= 0)
-        return;
-    m_bytesTransferred += std::uint32_t(count);
-    measure();
-    if (m_drainGuard.isActive())
-        m_drainGuard.start();
-    // Written before the progress report: a handler that services the loop may receive the next
-    // block into the same buffer.
-    if (m_fileOpen && m_download.write(m_transferBuffer.data(), count) < count) {
-        ReportError(errLocalWrite);
-        m_download.close();
-        m_fileOpen = false;
-    }
-    ReportInfo(infProgress);
 }
 
 void TStarFtp::fileFinished()
@@ -206,10 +215,10 @@ void TStarFtp::startUploadWhenReady()
     });
 }
 
-// The whole file goes out in 2048-byte blocks, the event loop being serviced while each block is
-// sent; it waits for room on the connection rather than spinning. Events that run meanwhile may
-// end the transfer (the server closing, an abort, a network error): the upload then stops
-// without another word.
+// The whole file goes out in 2048-byte blocks, the event loop being serviced every few blocks and
+// whenever the connection is full; it waits for room on the connection rather than spinning.
+// Events that run meanwhile may end the transfer (the server closing, an abort, a network
+// error): the upload then stops without another word.
 void TStarFtp::uploader()
 {
     m_bytesTransferred = 0;
@@ -218,6 +227,7 @@ void TStarFtp::uploader()
     ReportInfo(infSize, QString::number(QFileInfo(m_localFile).size()));
     QPointer<TStarFtp> alive(this);
     char *const block = m_transferBuffer.data();
+    int sends = 0;
     for (;;) {
         if (m_abortRequested) {
             m_success = false;
@@ -235,7 +245,8 @@ void TStarFtp::uploader()
         long sent = 0;
         bool wouldBlock = false;
         while (sent < count && !m_abortRequested) {
-            QCoreApplication::processEvents(wouldBlock ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
+            if (wouldBlock || sends++ % BlocksPerPass == 0)
+                QCoreApplication::processEvents(wouldBlock ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
             if (!uploadGoesOn(alive))
                 return;
             const int moved = m_dataSocket->Send(block + sent, int(count - sent));
