@@ -237,14 +237,14 @@ def main():
     print("  options of the window (all off, then each on): search time, and one step of the caret down the"
           " list (painted, the pane answered), mean of 300 steps")
     base = None
-    for options in ("", "highlight", "preview", "highlight,preview"):
-        runs = [run_window(["--options", options, "--all", tree, MANY]) for _ in range(reps)]
+    for chosen in ("", "highlight", "preview", "highlight,preview"):
+        runs = [run_window(["--options", chosen, "--all", tree, MANY]) for _ in range(reps)]
         seconds = statistics.median(x["seconds"] for x in runs)
         step = statistics.median(x["step"] for x in runs)
         if base is None:
             base = (seconds, step)
         print("    %-18s %7.3fs (%+6.1f%% of all off)  %7.3f ms per step (%+7.3f ms)"
-              % (options or "all off", seconds, 100 * (seconds / base[0] - 1), step, step - base[1]))
+              % (chosen or "all off", seconds, 100 * (seconds / base[0] - 1), step, step - base[1]))
     print("    (the external editor item costs nothing until it is used)")
 
     with tempfile.TemporaryDirectory() as scratch:
