@@ -6,6 +6,8 @@
 // The peak is the process's whole resident memory (VmHWM), Qt included.
 // usage: vorlane-bench-editor FILE [WORD]   (WORD: "Vorlane_fin", which gentext.py writes in
 // the file's last line and nowhere else)
+#include "peakmemory.h"
+
 #include "editor/gui/editarea.h"
 #include "editor/gui/teditform.h"
 #include "search/gui/tchoix.h"
@@ -25,16 +27,6 @@
 
 namespace {
 
-long long peakResidentBytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
-    return -1;
-}
 
 // Tells when its widget has been painted.
 class PaintWatch : public QObject {

@@ -9,6 +9,8 @@
 // painted, and the pane's answer shown), over the first 300 lines.
 // usage: vorlane-bench-window [--case] [--all] [--options LIST] DIR STRING   (all files, with subfolders)
 //        vorlane-bench-window --load FILE.LST
+#include "peakmemory.h"
+
 #include "search/core/resultlist.h"
 #include "search/gui/contextpane.h"
 #include "search/gui/resultsview.h"
@@ -31,16 +33,6 @@
 
 namespace {
 
-long long peakResidentBytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
-    return -1;
-}
 
 /// Milliseconds per step of the caret over the first \a steps lines of the list, each step
 /// painted, and answered by the context pane when it is shown.

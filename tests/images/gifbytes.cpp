@@ -83,4 +83,11 @@ QByteArray gifFile(const QByteArray &version, int width, int height, int bits, c
     return out;
 }
 
+QByteArray onePixelLzw()
+{
+    CodePacker packer;
+    packer.put({{4, 3}, {1, 3}, {5, 3}});
+    return packer.bytes();
+}
+
 } // namespace imagetests

@@ -25,6 +25,9 @@ private:
 
 QByteArray u16(int value);
 
+/// One pixel of colour 1: clear code, 1, end code at 3 bits (code size 2).
+QByteArray onePixelLzw();
+
 /// Data split into sub-blocks of at most 255 bytes and closed by a zero length.
 QByteArray subBlocks(const QByteArray &data);
 

@@ -2,6 +2,7 @@
 // a JPEG that declares 65,500 x 65,500. Each is shown within the caps or refused with one of our
 // errors, and the memory taken stays far below what the declared sizes would need.
 #include "gifbytes.h"
+#include "support/peakmemory.h"
 
 #include "images/core/giffile.h"
 #include "images/core/gifsubimage.h"
@@ -12,31 +13,14 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 using namespace images;
 using namespace imagetests;
 
 namespace {
 
-long peakResidentMb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
-
-// One pixel of colour 1: clear code, 1, end code at 3 bits (code size 2).
-QByteArray onePixelLzw()
-{
-    CodePacker packer;
-    packer.put({{4, 3}, {1, 3}, {5, 3}});
-    return packer.bytes();
-}
-
 TEST(PictureLimits, HugeGifScreenWithASmallFrame)
 {
-    const long before = peakResidentMb();
+    const long before = testing_support::peakResidentMb();
     TGifFile gif;
     gif.loadFromBytes(gifFile("89a", 65535, 65535, 2, imageBlock(1, 1, false, 2, onePixelLzw())));
     EXPECT_EQ(gif.screenWidth(), 65535);
@@ -45,12 +29,12 @@ TEST(PictureLimits, HugeGifScreenWithASmallFrame)
     const QImage frame = gif.image(1).bitmap();
     EXPECT_EQ(frame.size(), QSize(1, 1));
     // The screen is a size, not a picture: nothing of 4 billion pixels is made for it.
-    EXPECT_LT(peakResidentMb() - before, 64);
+    EXPECT_LT(testing_support::peakResidentMb() - before, 64);
 }
 
 TEST(PictureLimits, HugeGifFrameIsRefusedBeforeItsMatrix)
 {
-    const long before = peakResidentMb();
+    const long before = testing_support::peakResidentMb();
     try {
         TGifFile gif;
         gif.loadFromBytes(gifFile("89a", 65535, 65535, 2, imageBlock(65535, 65535, false, 2, onePixelLzw())));
@@ -58,7 +42,7 @@ TEST(PictureLimits, HugeGifFrameIsRefusedBeforeItsMatrix)
         ADD_FAILURE() << "a 65535 x 65535 frame was taken in";
     } catch (const ImageError &) {
     }
-    EXPECT_LT(peakResidentMb() - before, 300);
+    EXPECT_LT(testing_support::peakResidentMb() - before, 300);
 }
 
 TEST(PictureLimits, TenThousandFrames)
@@ -66,12 +50,12 @@ TEST(PictureLimits, TenThousandFrames)
     QByteArray body;
     for (int i = 0; i < 10000; ++i)
         body += graphicControl(1) + imageBlock(1, 1, false, 2, onePixelLzw());
-    const long before = peakResidentMb();
+    const long before = testing_support::peakResidentMb();
     TGifFile gif;
     gif.loadFromBytes(gifFile("89a", 1, 1, 2, body));
     EXPECT_EQ(gif.imageCount(), 10000);
     EXPECT_EQ(gif.image(10000).bitmap().size(), QSize(1, 1));
-    EXPECT_LT(peakResidentMb() - before, 200);
+    EXPECT_LT(testing_support::peakResidentMb() - before, 200);
 }
 
 TEST(PictureLimits, JpegDeclaringHugeSizeIsRefused)
@@ -86,9 +70,9 @@ TEST(PictureLimits, JpegDeclaringHugeSizeIsRefused)
         bytes[sof + at] = char(65500 >> 8);
         bytes[sof + at + 1] = char(65500 & 0xFF);
     }
-    const long before = peakResidentMb();
+    const long before = testing_support::peakResidentMb();
     EXPECT_THROW(JpegCodec::decode(bytes), ImageError);
-    EXPECT_LT(peakResidentMb() - before, 64);
+    EXPECT_LT(testing_support::peakResidentMb() - before, 64);
 }
 
 } // namespace

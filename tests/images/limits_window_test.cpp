@@ -3,6 +3,7 @@
 // 65,500 x 65,500. Each is refused with a message or shown within the caps; the event loop goes
 // on running and the memory taken stays far below what the declared sizes would need.
 #include "gifbytes.h"
+#include "support/peakmemory.h"
 #include "support/messageboxwatcher.h"
 #include "support/qtestmain.h"
 #include "support/quietsearchhost.h"
@@ -24,7 +25,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <sys/resource.h>
 
 using namespace images;
 using namespace imagetests;
@@ -40,21 +40,6 @@ extern "C" const char *__asan_default_options()
 namespace {
 
 enum Item { JpgItem = 3, GifItem = 4 };
-
-long peakResidentMb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
-
-// One pixel of colour 1: clear code, 1, end code at 3 bits (code size 2).
-QByteArray onePixelLzw()
-{
-    CodePacker packer;
-    packer.put({{4, 3}, {1, 3}, {5, 3}});
-    return packer.bytes();
-}
 
 // A real baseline JPEG whose frame header declares \a side x \a side.
 QByteArray jpegDeclaring(int side)
@@ -131,7 +116,7 @@ TEST(PictureLimitsWindow, EachIsRefusedOrShownWithinTheCaps)
         const auto found = files->findItems(QLatin1String(c.name), Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
         const qsizetype messages = boxes.texts.size();
-        const long before = peakResidentMb();
+        const long before = testing_support::peakResidentMb();
         const int ticksBefore = ticks;
         files->setCurrentItem(found.first());
         if (c.shown) {
@@ -144,7 +129,7 @@ TEST(PictureLimitsWindow, EachIsRefusedOrShownWithinTheCaps)
         if (c.shown) {
             EXPECT_EQ(boxes.texts.size(), messages) << boxes.texts.join('\n').toStdString();
         }
-        EXPECT_LT(peakResidentMb() - before, 200);
+        EXPECT_LT(testing_support::peakResidentMb() - before, 200);
     }
     // The 10,000 frames animate, one after the other.
     choix.findChild<ui::RadioGroup *>(QStringLiteral("choix_ext"))->setItemIndex(GifItem);
