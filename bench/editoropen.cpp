@@ -21,7 +21,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
-#include <QTextCursor>
 
 #include <cstdio>
 
@@ -92,13 +91,13 @@ int main(int argc, char *argv[])
     child->action(QStringLiteral("Occurencesuivante1"))->trigger();
     QApplication::processEvents();
     const double find = seconds(clock);
-    if (child->editArea()->textCursor().selectedText() != word) {
+    if (child->editArea()->selectedText() != word) {
         std::fprintf(stderr, "F3 did not find %s\n", qPrintable(word));
         return 1;
     }
 
     clock.restart();
-    child->editArea()->moveCursor(QTextCursor::Start);
+    child->editArea()->setCaret(0);
     child->action(QStringLiteral("Marquer1"))->trigger();
     QApplication::processEvents();
     const double mark = seconds(clock);
