@@ -8,6 +8,7 @@
 // the file's last line and nowhere else)
 #include "peakmemory.h"
 
+#include "editor/core/textdocument.h"
 #include "editor/gui/editarea.h"
 #include "editor/gui/teditform.h"
 #include "search/gui/tchoix.h"
@@ -77,7 +78,7 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     clock.start();
     editor::TEditForm *child = frame.openchild(path);
-    if (!child || child->text().isEmpty()) {
+    if (!child || child->editArea()->document()->isEmpty()) {
         std::fprintf(stderr, "could not open %s\n", qPrintable(path));
         return 1;
     }

@@ -36,6 +36,27 @@ void writeAll(const QString &path, const QByteArray &bytes)
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
+TEST(DecodeText, Utf8WithWindows1252ForTheRest)
+{
+    const QList<QPair<QByteArray, QString>> cases = {
+        {QByteArray("plain"), QStringLiteral("plain")},
+        {QByteArray("caf\xC3\xA9 \xE2\x82\xAC"), QStringLiteral("caf\u00E9 \u20AC")},
+        {QByteArray("\xF0\x9F\x98\x80!"), QString::fromUcs4(U"\U0001F600!")},
+        // Bytes that are not UTF-8 are Windows-1252: a lone é, a euro sign, a lone continuation
+        // byte, an overlong form, a sequence cut at the end.
+        {QByteArray("\xE9t\xE9"), QStringLiteral("\u00E9t\u00E9")},
+        {QByteArray("\x80 \x9C"), QStringLiteral("\u20AC \u0153")},
+        {QByteArray("a\xA9" "b"), QStringLiteral("a\u00A9b")},
+        {QByteArray("\xC0\x80"), QStringLiteral("\u00C0\u20AC")},
+        {QByteArray("x\xE2\x82"), QStringLiteral("x\u00E2\u201A")},
+    };
+    for (const auto &[bytes, text] : cases)
+        EXPECT_EQ(platform::decodeText(bytes), text) << bytes.toHex().toStdString();
+    // Long runs on both sides of the first non-ASCII byte.
+    const QByteArray mixed = QByteArray(1000, 'a') + "\xC3\xA9" + QByteArray(1000, 'b') + "\xE9";
+    EXPECT_EQ(platform::decodeText(mixed), QString(1000, u'a') + QChar(0xE9) + QString(1000, u'b') + QChar(0xE9));
+}
+
 TEST(TextChunkDecoder, AnyCutGivesTheWholeText)
 {
     // UTF-8 of two, three and four bytes, a Windows-1252 byte, CR LF and a lone CR.

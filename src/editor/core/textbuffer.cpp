@@ -227,7 +227,8 @@ void TextBuffer::remove(qsizetype from, qsizetype to)
 
 void TextBuffer::append(QString text)
 {
-    text = normalized(text);
+    if (text.contains(u'\r'))
+        text = normalized(text);
     if (text.isEmpty())
         return;
     if (m_tail < 0)
