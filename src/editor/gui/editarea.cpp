@@ -82,6 +82,11 @@ void EditArea::textChanged()
     const qsizetype length = m_document->length();
     m_caret = std::min(m_caret, length);
     m_anchor = std::min(m_anchor, length);
+    // Styles are only ever added, or all dropped with the marks: then their fonts go too.
+    if (m_document->marks().isEmpty()) {
+        m_fonts.resize(std::min<std::size_t>(m_fonts.size(), 1));
+        m_advances.resize(std::min<std::size_t>(m_advances.size(), 1));
+    }
     updateScrollBars();
     viewport()->update();
 }
@@ -91,7 +96,15 @@ void EditArea::textChanged()
 const QFont &EditArea::fontOf(int style) const
 {
     const std::vector<MarkStyle> &styles = m_document->marks().styles();
-    return style < 0 || std::size_t(style) >= styles.size() ? font() : styles[std::size_t(style)].font;
+    if (style < 0 || std::size_t(style) >= styles.size())
+        style = -1;
+    while (m_fonts.size() <= styles.size()) {
+        const std::size_t index = m_fonts.size();
+        QFont drawn = index == 0 ? font() : styles[index - 1].font;
+        drawn.setKerning(false);
+        m_fonts.push_back(drawn);
+    }
+    return m_fonts[std::size_t(style + 1)];
 }
 
 qreal EditArea::advanceOf(char32_t code, int style) const
@@ -377,6 +390,7 @@ void EditArea::changeEvent(QEvent *event)
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         m_advances.clear();
+        m_fonts.clear();
         m_contentWidth = 0;
         updateScrollBars();
     }

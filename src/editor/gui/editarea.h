@@ -110,6 +110,9 @@ private:
     bool m_caretShown = true;
     QBasicTimer m_blink;
     mutable std::vector<std::vector<float>> m_advances; ///< per style + 1, per character of the first plane
+    /// The fonts text is drawn in, per style + 1: without kerning, so each piece drawn on its own
+    /// ends where the sum of its characters' advances says.
+    mutable std::vector<QFont> m_fonts;
 };
 
 } // namespace editor
