@@ -8,6 +8,7 @@
 // the file's last line and nowhere else)
 #include "peakmemory.h"
 
+#include "editor/core/textdocument.h"
 #include "editor/gui/editarea.h"
 #include "editor/gui/teditform.h"
 #include "search/gui/tchoix.h"
@@ -21,7 +22,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
-#include <QTextCursor>
 
 #include <cstdio>
 
@@ -78,7 +78,7 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     clock.start();
     editor::TEditForm *child = frame.openchild(path);
-    if (!child || child->text().isEmpty()) {
+    if (!child || child->editArea()->document()->isEmpty()) {
         std::fprintf(stderr, "could not open %s\n", qPrintable(path));
         return 1;
     }
@@ -92,13 +92,13 @@ int main(int argc, char *argv[])
     child->action(QStringLiteral("Occurencesuivante1"))->trigger();
     QApplication::processEvents();
     const double find = seconds(clock);
-    if (child->editArea()->textCursor().selectedText() != word) {
+    if (child->editArea()->selectedText() != word) {
         std::fprintf(stderr, "F3 did not find %s\n", qPrintable(word));
         return 1;
     }
 
     clock.restart();
-    child->editArea()->moveCursor(QTextCursor::Start);
+    child->editArea()->setCaret(0);
     child->action(QStringLiteral("Marquer1"))->trigger();
     QApplication::processEvents();
     const double mark = seconds(clock);

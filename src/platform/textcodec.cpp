@@ -155,31 +155,40 @@ QString decodeText(const char *data, qsizetype size)
     const auto *p = reinterpret_cast<const unsigned char *>(data);
     const auto *end = p + size;
     // Plain ASCII is by far the most common case.
-    const unsigned char *q = p;
-    while (q < end && *q < 0x80)
-        ++q;
-    if (q == end)
+    const std::size_t ascii = asciiPrefix(data, std::size_t(size));
+    if (qsizetype(ascii) == size)
         return QString::fromLatin1(data, size);
 
-    QString out;
-    out.reserve(size);
-    out.append(QLatin1String(data, q - p));
+    // Never more UTF-16 units than bytes: written in place, then cut to size.
+    QString out(size, Qt::Uninitialized);
+    char16_t *o = reinterpret_cast<char16_t *>(out.data());
+    for (std::size_t i = 0; i < ascii; ++i)
+        *o++ = p[i];
+    const unsigned char *q = p + ascii;
     while (q < end) {
+        if (*q < 0x80) {
+            *o++ = *q++;
+            continue;
+        }
         char32_t code;
         const int length = utf8SequenceLength(q, end, code);
         if (length == 0) {
-            out.append(QChar(cp1252(*q)));
+            *o++ = cp1252(*q);
             ++q;
         } else {
             if (code >= 0x10000) {
-                out.append(QChar::highSurrogate(code));
-                out.append(QChar::lowSurrogate(code));
+                *o++ = QChar::highSurrogate(code);
+                *o++ = QChar::lowSurrogate(code);
             } else {
-                out.append(QChar(static_cast<char16_t>(code)));
+                *o++ = static_cast<char16_t>(code);
             }
             q += length;
         }
     }
+    const qsizetype units = o - reinterpret_cast<const char16_t *>(out.constData());
+    out.resize(units);
+    if (units < size - size / 8)
+        out.squeeze(); // much text beyond ASCII: give back what it did not need
     return out;
 }
 

@@ -1,6 +1,7 @@
 // A big text file in an editor window: it opens whole (every line, the last one too, accented
 // letters decoded), F4 and F3 step through the occurrences of the search string down to its
-// last line, and F5 marks every one of them and nothing else.
+// last line and bring each into sight, and F5 marks every one of them and nothing else.
+#include "editor/core/textdocument.h"
 #include "editor/gui/editarea.h"
 #include "editor/gui/finddialog.h"
 #include "editor/gui/framedialogs.h"
@@ -14,7 +15,6 @@
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
 
 namespace {
 
@@ -105,18 +105,22 @@ void TestBigFile::opensWholeAndSearchesToTheEnd()
     QVERIFY(QTest::qWaitForWindowActive(&frame));
 
     QVERIFY2(child->openFile(path), qPrintable(child->errorString()));
-    QTextDocument *document = child->editArea()->document();
-    QCOMPARE(document->blockCount(), written.lines);
-    QCOMPARE(document->lastBlock().text(), written.lastLine);
-    QCOMPARE(document->characterCount() - 1, written.characters);
+    editor::EditArea *edit = child->editArea();
+    const editor::TextBuffer &text = edit->document()->buffer();
+    QCOMPARE(text.lineCount(), written.lines);
+    QCOMPARE(text.lineText(text.lineCount() - 1), written.lastLine);
+    QCOMPARE(text.length(), written.characters);
 
     // F4 finds the first occurrence from the start, F3 each next one, down to the last line.
-    QTest::keyClick(child->editArea(), Qt::Key_F4);
-    QCOMPARE(child->editArea()->textCursor().selectionStart(), written.needles.front());
+    const auto inSight = [edit] { return edit->viewport()->rect().contains(edit->caretRect(edit->position()).center()); };
+    QTest::keyClick(edit, Qt::Key_F4);
+    QCOMPARE(edit->selectionStart(), written.needles.front());
+    QVERIFY(inSight());
     for (qsizetype i = 1; i < written.needles.size(); ++i) {
-        QTest::keyClick(child->editArea(), Qt::Key_F3);
-        QCOMPARE(child->editArea()->textCursor().selectionStart(), written.needles[i]);
-        QCOMPARE(child->editArea()->textCursor().selectedText(), searched);
+        QTest::keyClick(edit, Qt::Key_F3);
+        QCOMPARE(edit->selectionStart(), written.needles[i]);
+        QCOMPARE(edit->selectedText(), searched);
+        QVERIFY(inSight());
     }
     // Past the last one nothing is found, and the window says so.
     QString told;
@@ -124,27 +128,24 @@ void TestBigFile::opensWholeAndSearchesToTheEnd()
         told = box->property("text").toString();
         box->close();
     });
-    QTest::keyClick(child->editArea(), Qt::Key_F3);
+    QTest::keyClick(edit, Qt::Key_F3);
     QCOMPARE(told, QStringLiteral("Ne trouve pas \"aiguille\"."));
-    QCOMPARE(child->editArea()->textCursor().selectionStart(), written.needles.back());
+    QCOMPARE(edit->selectionStart(), written.needles.back());
 
     // F5 from the start marks every occurrence, and only those.
     frame.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&frame));
-    child->editArea()->setFocus();
-    child->editArea()->moveCursor(QTextCursor::Start);
-    QTest::keyClick(child->editArea(), Qt::Key_F5);
+    edit->setFocus();
+    edit->setCaret(0);
+    QTest::keyClick(edit, Qt::Key_F5);
     QList<qsizetype> marked;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
-            if (fragment.fragment().charFormat().fontWeight() == QFont::Bold) {
-                QCOMPARE(fragment.fragment().length(), searched.size());
-                marked.append(fragment.fragment().position());
-            }
-        }
+    for (const editor::Mark &mark : edit->document()->marks().between(0, text.length())) {
+        QCOMPARE(mark.end - mark.start, searched.size());
+        QVERIFY(edit->document()->marks().styles()[std::size_t(mark.style)].font.bold());
+        marked.append(mark.start);
     }
     QCOMPARE(marked, written.needles);
-    QCOMPARE(child->editArea()->textCursor().position(), 0);
+    QCOMPARE(edit->position(), 0);
 }
 
 QTEST_MAIN(TestBigFile)

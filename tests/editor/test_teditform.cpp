@@ -1,6 +1,7 @@
 // The editor window: its commands and their enabled states, the caret display, F3, F4 and F5,
 // saving and the question when a modified window closes, the .rtf rule, the stored colours and
 // font, printing to a PDF file, and its menu in the frame's menu bar.
+#include "editor/core/textdocument.h"
 #include "editor/gui/childmenumerger.h"
 #include "editor/gui/editarea.h"
 #include "editor/gui/finddialog.h"
@@ -26,7 +27,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
 #include <QToolButton>
 
 using editor::TEditForm;
@@ -185,7 +185,7 @@ void TestTEditForm::toolButtons()
     // "Tout selectionner" selects the whole text.
     child->setText(QStringLiteral("one\ntwo"));
     child->toolButton(QStringLiteral("ToolBtnSave"))->click();
-    QCOMPARE(child->editArea()->textCursor().selectedText(), QStringLiteral("one\u2029two"));
+    QCOMPARE(child->editArea()->selectedText(), QStringLiteral("one\ntwo"));
 }
 
 void TestTEditForm::openingFollowsTheSearchString()
@@ -211,7 +211,7 @@ void TestTEditForm::openingFollowsTheSearchString()
     QCOMPARE(child->panel(2)->text(), QStringLiteral("needle"));
     QCOMPARE(child->windowTitle(), file);
     QCOMPARE(child->text(), QStringLiteral("alpha needle\nbeta\n"));
-    QCOMPARE(child->editArea()->textCursor().position(), 0);
+    QCOMPARE(child->editArea()->position(), 0);
     QVERIFY(!child->editArea()->document()->isModified());
 
     // A file that cannot be read leaves the window as it was.
@@ -236,7 +236,7 @@ void TestTEditForm::caretDisplay()
     child->Rechercheinitiale1Click();
     QCOMPARE(child->panel(0)->text(), QStringLiteral("2:2"));
     // A click puts the caret where it lands.
-    const QRect start = child->editArea()->cursorRect(QTextCursor(child->editArea()->document()));
+    const QRect start = child->editArea()->caretRect(0);
     QTest::mouseClick(child->editArea()->viewport(), Qt::LeftButton, {}, start.center());
     QCOMPARE(child->panel(0)->text(), QStringLiteral("1:0"));
 }
@@ -249,9 +249,9 @@ void TestTEditForm::initialSearchStepsThroughOccurrences()
     child->findDialog()->setFindText(QStringLiteral("own text"));
     for (int expected : {2, 18, 37}) {
         QTest::keyClick(child->editArea(), Qt::Key_F4);
-        const QTextCursor cursor = child->editArea()->textCursor();
-        QCOMPARE(cursor.selectionStart(), expected);
-        QCOMPARE(cursor.selectionEnd(), expected + 6);
+        QCOMPARE(child->editArea()->selectionStart(), expected);
+        QCOMPARE(child->editArea()->selectionEnd(), expected + 6);
+        QCOMPARE(child->editArea()->position(), expected + 6);
     }
     QCOMPARE(child->findDialog()->findText(), QStringLiteral("own text"));
 }
@@ -260,7 +260,7 @@ void TestTEditForm::notFoundIsTold()
 {
     TEditForm *child = addChild();
     child->setText(QStringLiteral("nothing here"));
-    child->editArea()->moveCursor(QTextCursor::End);
+    child->editArea()->setCaret(child->editArea()->document()->length());
     m_searchString = QStringLiteral("absent");
     QString shown;
     answerNextModal([&shown](QWidget *modal) {
@@ -271,7 +271,7 @@ void TestTEditForm::notFoundIsTold()
     });
     QTest::keyClick(child->editArea(), Qt::Key_F4);
     QCOMPARE(shown, QStringLiteral("Ne trouve pas \"absent\"."));
-    QCOMPARE(child->editArea()->textCursor().position(), 12);
+    QCOMPARE(child->editArea()->position(), 12);
 }
 
 void TestTEditForm::findNextTakesTheSearchString()
@@ -282,7 +282,7 @@ void TestTEditForm::findNextTakesTheSearchString()
     // F3 stays off until the find command was used (or a file opened with a search string).
     QVERIFY(!child->action(QStringLiteral("Occurencesuivante1"))->isEnabled());
     QTest::keyClick(child->editArea(), Qt::Key_F3);
-    QCOMPARE(child->editArea()->textCursor().hasSelection(), false);
+    QCOMPARE(child->editArea()->hasSelection(), false);
     child->Recherche1Click();
     QVERIFY(child->findDialog()->isVisible());
     child->findDialog()->hide();
@@ -290,14 +290,14 @@ void TestTEditForm::findNextTakesTheSearchString()
     QVERIFY(child->action(QStringLiteral("Occurencesuivante1"))->isEnabled());
     QVERIFY(child->findDialog()->findText().isEmpty());
     QTest::keyClick(child->editArea(), Qt::Key_F3);
-    QCOMPARE(child->editArea()->textCursor().selectionStart(), 0);
+    QCOMPARE(child->editArea()->selectionStart(), 0);
     QCOMPARE(child->findDialog()->findText(), QStringLiteral("key"));
     QTest::keyClick(child->editArea(), Qt::Key_F3);
-    QCOMPARE(child->editArea()->textCursor().selectionStart(), 8);
+    QCOMPARE(child->editArea()->selectionStart(), 8);
     // The dialog's own text wins once it has one.
     child->findDialog()->setFindText(QStringLiteral("two"));
     QTest::keyClick(child->editArea(), Qt::Key_F3);
-    QCOMPARE(child->editArea()->textCursor().selectionStart(), 12);
+    QCOMPARE(child->editArea()->selectionStart(), 12);
 }
 
 void TestTEditForm::findDialogOptions()
@@ -310,12 +310,12 @@ void TestTEditForm::findDialogOptions()
     QCOMPARE(dialog->options().wholeWord, false);
     dialog->setFindText(QStringLiteral("word"));
     dialog->setOptions({true, true, true});
-    child->editArea()->moveCursor(QTextCursor::Start);
+    child->editArea()->setCaret(0);
     child->FindDialog1Find();
-    QCOMPARE(child->editArea()->textCursor().selectionStart(), 11);
+    QCOMPARE(child->editArea()->selectionStart(), 11);
     dialog->setOptions({false, false, false});
     child->FindDialog1Find();
-    QCOMPARE(child->editArea()->textCursor().selectionStart(), 5);
+    QCOMPARE(child->editArea()->selectionStart(), 5);
 }
 
 void TestTEditForm::markingColoursEveryOccurrence()
@@ -324,20 +324,25 @@ void TestTEditForm::markingColoursEveryOccurrence()
     child->setText(QStringLiteral("mark me, mark you\nno MARK here? mark"));
     m_searchString = QStringLiteral("mark");
     const QList<int> occurrences{0, 9, 21, 32};
-    const auto colourAt = [child](int position) {
-        QTextCursor cursor(child->editArea()->document());
-        cursor.setPosition(position + 1);
-        return cursor.charFormat();
+    // The style of a character, or an unmarked one's: the window's own font and ink.
+    const auto styleAt = [](TEditForm *window, qsizetype position) {
+        const editor::TextMarks &marks = window->editArea()->document()->marks();
+        const int style = marks.styleAt(position);
+        return style < 0 ? editor::MarkStyle{window->editArea()->font(), window->ink()}
+                         : marks.styles()[std::size_t(style)];
     };
     for (int round = 0; round < 2; ++round) {
         QTest::keyClick(child->editArea(), Qt::Key_F5);
         for (int at : occurrences) {
-            QCOMPARE(colourAt(at).foreground().color(), QColor(255, 255, 0));
-            QCOMPARE(colourAt(at).fontWeight(), int(QFont::Bold));
+            for (qsizetype i = at; i < at + 4; ++i) {
+                QCOMPARE(styleAt(child, i).colour, QColor(255, 255, 0));
+                QVERIFY(styleAt(child, i).font.bold());
+            }
+            QCOMPARE(styleAt(child, at + 4).colour, child->ink());
         }
-        QCOMPARE(colourAt(5).foreground().style(), Qt::NoBrush);
-        QCOMPARE(child->editArea()->textCursor().position(), 0);
-        QVERIFY(!child->editArea()->textCursor().hasSelection());
+        QCOMPARE(child->editArea()->document()->marks().between(0, 100).size(), std::size_t(4));
+        QCOMPARE(child->editArea()->position(), 0);
+        QVERIFY(!child->editArea()->hasSelection());
     }
     QVERIFY(child->findDialog()->findText().isEmpty());
 
@@ -348,9 +353,7 @@ void TestTEditForm::markingColoursEveryOccurrence()
     yellow->editArea()->setPalette(palette);
     yellow->setText(QStringLiteral("a mark"));
     yellow->Marquer1Click();
-    QTextCursor cursor(yellow->editArea()->document());
-    cursor.setPosition(3);
-    QCOMPARE(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
+    QCOMPARE(styleAt(yellow, 2).colour, QColor(255, 0, 0));
 
     // Whole words from a freshly set text: the word at the very start is marked too.
     TEditForm *words = addChild();
@@ -358,20 +361,16 @@ void TestTEditForm::markingColoursEveryOccurrence()
     m_searchString = QStringLiteral("mark");
     words->findDialog()->setOptions(editor::FindOptions{true, false, true});
     words->Marquer1Click();
-    const auto wordColour = [words](int position) {
-        QTextCursor at(words->editArea()->document());
-        at.setPosition(position + 1);
-        return at.charFormat().foreground().style();
-    };
-    QCOMPARE(wordColour(0), Qt::SolidPattern);
-    QCOMPARE(wordColour(5), Qt::NoBrush);
-    QCOMPARE(wordColour(12), Qt::SolidPattern);
+    const editor::TextMarks &wordMarks = words->editArea()->document()->marks();
+    QVERIFY(wordMarks.styleAt(0) >= 0);
+    QCOMPARE(wordMarks.styleAt(5), -1);
+    QVERIFY(wordMarks.styleAt(12) >= 0);
 
     // Nothing to mark: no message, the caret still goes to the start.
     m_searchString.clear();
-    yellow->editArea()->moveCursor(QTextCursor::End);
+    yellow->editArea()->setCaret(yellow->editArea()->document()->length());
     yellow->Marquer1Click();
-    QCOMPARE(yellow->editArea()->textCursor().position(), 0);
+    QCOMPARE(yellow->editArea()->position(), 0);
 }
 
 void TestTEditForm::unchangedWindowClosesWithoutAQuestion()
@@ -412,7 +411,7 @@ void TestTEditForm::modifiedWindowAsksAndSaves()
     TEditForm *child = addChild();
     QVERIFY(child->openFile(file));
     child->Marquer1Click();
-    child->editArea()->moveCursor(QTextCursor::End);
+    child->editArea()->setCaret(child->editArea()->document()->length());
     QTest::keyClicks(child->editArea(), QStringLiteral("end"));
     QVERIFY(child->editArea()->document()->isModified());
 
@@ -558,10 +557,8 @@ void TestTEditForm::printsAllLinesOrTheSelection()
     QCOMPARE(pages.first().count(QStringLiteral("ligne")), pages[1].count(QStringLiteral("ligne")));
 
     // The selection range prints the selected text alone.
-    QTextCursor selection(child->editArea()->document());
-    selection.setPosition(child->text().indexOf(QStringLiteral("numero 42")));
-    selection.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, 9);
-    child->editArea()->setTextCursor(selection);
+    const qsizetype selected = child->text().indexOf(QStringLiteral("numero 42"));
+    child->editArea()->setSelection(selected, selected + 9);
     const QString part = m_dir->filePath(QStringLiteral("selection.pdf"));
     m_dialogs->printer().setOutputFileName(part);
     answerNextModal([](QWidget *modal) {

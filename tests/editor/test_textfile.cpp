@@ -4,6 +4,7 @@
 #include "editor/core/colorref.h"
 #include "editor/core/filefilters.h"
 #include "editor/core/rtfwriter.h"
+#include "editor/core/textdocument.h"
 #include "editor/core/textchunkdecoder.h"
 #include "editor/core/textfile.h"
 #include "platform/textcodec.h"
@@ -15,9 +16,6 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
 
 #include <sys/stat.h>
 
@@ -36,6 +34,27 @@ void writeAll(const QString &path, const QByteArray &bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+TEST(DecodeText, Utf8WithWindows1252ForTheRest)
+{
+    const QList<QPair<QByteArray, QString>> cases = {
+        {QByteArray("plain"), QStringLiteral("plain")},
+        {QByteArray("caf\xC3\xA9 \xE2\x82\xAC"), QStringLiteral("caf\u00E9 \u20AC")},
+        {QByteArray("\xF0\x9F\x98\x80!"), QString::fromUcs4(U"\U0001F600!")},
+        // Bytes that are not UTF-8 are Windows-1252: a lone é, a euro sign, a lone continuation
+        // byte, an overlong form, a sequence cut at the end.
+        {QByteArray("\xE9t\xE9"), QStringLiteral("\u00E9t\u00E9")},
+        {QByteArray("\x80 \x9C"), QStringLiteral("\u20AC \u0153")},
+        {QByteArray("a\xA9" "b"), QStringLiteral("a\u00A9b")},
+        {QByteArray("\xC0\x80"), QStringLiteral("\u00C0\u20AC")},
+        {QByteArray("x\xE2\x82"), QStringLiteral("x\u00E2\u201A")},
+    };
+    for (const auto &[bytes, text] : cases)
+        EXPECT_EQ(platform::decodeText(bytes), text) << bytes.toHex().toStdString();
+    // Long runs on both sides of the first non-ASCII byte.
+    const QByteArray mixed = QByteArray(1000, 'a') + "\xC3\xA9" + QByteArray(1000, 'b') + "\xE9";
+    EXPECT_EQ(platform::decodeText(mixed), QString(1000, u'a') + QChar(0xE9) + QString(1000, u'b') + QChar(0xE9));
 }
 
 TEST(TextChunkDecoder, AnyCutGivesTheWholeText)
@@ -73,7 +92,7 @@ TEST_F(TextFileTest, LoadAndSaveKeepTheBytes)
     };
     for (const QByteArray &bytes : files) {
         writeAll(path("in.txt"), bytes);
-        QTextDocument document;
+        editor::TextDocument document;
         editor::TextFile file;
         ASSERT_TRUE(file.load(path("in.txt"), document)) << file.errorString().toStdString();
         EXPECT_FALSE(document.isModified());
@@ -87,14 +106,15 @@ TEST_F(TextFileTest, PiecesAreJoinedWithoutLoss)
 {
     const QByteArray bytes = QByteArray(Piece - 1, 'a') + "\xC3\xA9" + QByteArray(Piece - 1, 'b') + "\r\nz";
     writeAll(path("in.txt"), bytes);
-    QTextDocument document;
+    editor::TextDocument document;
     editor::TextFile file;
     int services = 0;
     ASSERT_TRUE(file.load(path("in.txt"), document, [&services] { return ++services > 0; }));
     EXPECT_GE(services, 2);
-    ASSERT_EQ(document.blockCount(), 2);
-    EXPECT_EQ(document.firstBlock().text(), QString(Piece - 1, 'a') + QChar(0xE9) + QString(Piece - 1, 'b'));
-    EXPECT_EQ(document.lastBlock().text(), QStringLiteral("z"));
+    ASSERT_EQ(document.buffer().lineCount(), 2);
+    EXPECT_EQ(document.buffer().lineText(0), QString(Piece - 1, 'a') + QChar(0xE9) + QString(Piece - 1, 'b'));
+    EXPECT_EQ(document.buffer().lineText(1), QStringLiteral("z"));
+    EXPECT_EQ(document.buffer().longestLine(), 2 * Piece - 1);
 }
 
 TEST_F(TextFileTest, BinaryFileLoadsAndStaysUntouched)
@@ -103,10 +123,10 @@ TEST_F(TextFileTest, BinaryFileLoadsAndStaysUntouched)
     for (int i = 0; i < 4096; ++i)
         bytes.append(char((i * 37) & 0xFF));
     writeAll(path("data.bin"), bytes);
-    QTextDocument document;
+    editor::TextDocument document;
     editor::TextFile file;
     ASSERT_TRUE(file.load(path("data.bin"), document));
-    EXPECT_GT(document.characterCount(), 1000);
+    EXPECT_GT(document.length(), 1000);
     EXPECT_EQ(readAll(path("data.bin")), bytes);
 }
 
@@ -115,7 +135,7 @@ TEST_F(TextFileTest, UnreadableFilesLeaveTheDocumentAlone)
     QDir(m_dir.path()).mkdir(QStringLiteral("folder"));
     ASSERT_EQ(mkfifo(path("pipe").toLocal8Bit().constData(), 0600), 0);
     for (const char *name : {"missing.txt", "folder", "pipe"}) {
-        QTextDocument document;
+        editor::TextDocument document;
         document.setPlainText(QStringLiteral("before"));
         editor::TextFile file;
         EXPECT_FALSE(file.load(path(name), document)) << name;
@@ -127,14 +147,14 @@ TEST_F(TextFileTest, UnreadableFilesLeaveTheDocumentAlone)
 TEST_F(TextFileTest, AbandonedWhenTheServiceSaysSo)
 {
     writeAll(path("big.txt"), QByteArray(3 * Piece, 'x'));
-    QTextDocument document;
+    editor::TextDocument document;
     editor::TextFile file;
     EXPECT_FALSE(file.load(path("big.txt"), document, [] { return false; }));
 }
 
 TEST_F(TextFileTest, SaveFailureKeepsTheOldFile)
 {
-    QTextDocument document;
+    editor::TextDocument document;
     document.setPlainText(QStringLiteral("text"));
     editor::TextFile file;
     EXPECT_FALSE(file.savePlain(document, path("no/such/folder/x.txt")));
@@ -143,17 +163,13 @@ TEST_F(TextFileTest, SaveFailureKeepsTheOldFile)
 
 TEST_F(TextFileTest, RichTextKeepsTextAndMarks)
 {
-    QTextDocument document;
+    editor::TextDocument document;
     document.setPlainText(QStringLiteral("Un {mot} \\ marqu\u00E9\nligne deux mot"));
-    QTextCharFormat mark;
-    mark.setForeground(QColor(255, 255, 0));
-    mark.setFontWeight(QFont::Bold);
-    QTextCursor cursor(&document);
-    cursor.setPosition(4);
-    cursor.setPosition(7, QTextCursor::KeepAnchor);
-    cursor.mergeCharFormat(mark);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(9);
+    editor::MarkStyle mark{font, QColor(255, 255, 0)};
+    mark.font.setBold(true);
+    document.addMarks({4}, 3, mark);
     editor::TextFile file;
     ASSERT_TRUE(file.saveRich(document, path("marks.rtf"), font, Qt::black));
 

@@ -73,15 +73,15 @@ TEST(SearchToEditor, DoubleClickOpensTheFileAndF4FindsTheString)
     EXPECT_EQ(child->windowTitle(), wanted);
     EXPECT_FALSE(list->isVisible());
     ASSERT_TRUE(QTest::qWaitFor([&] { return child->editArea()->hasFocus(); }, 10000));
-    EXPECT_EQ(child->editArea()->textCursor().position(), 0);
+    EXPECT_EQ(child->editArea()->position(), 0);
 
     ASSERT_TRUE(xdotool({QStringLiteral("key"), QStringLiteral("F4")}));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return child->editArea()->textCursor().hasSelection(); }, 10000));
-    EXPECT_EQ(child->editArea()->textCursor().selectionStart(), 5);
-    EXPECT_EQ(child->editArea()->textCursor().selectedText(), QStringLiteral("foo"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return child->editArea()->hasSelection(); }, 10000));
+    EXPECT_EQ(child->editArea()->selectionStart(), 5);
+    EXPECT_EQ(child->editArea()->selectedText(), QStringLiteral("foo"));
     // F3 then goes on to the next one.
     ASSERT_TRUE(xdotool({QStringLiteral("key"), QStringLiteral("F3")}));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return child->editArea()->textCursor().selectionStart() == 9; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return child->editArea()->selectionStart() == 9; }, 10000));
 }
 
 } // namespace

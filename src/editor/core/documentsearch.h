@@ -1,9 +1,10 @@
-// The editor's text search run over a document a piece of lines at a time, so that a search in
-// a text of hundreds of megabytes never copies more than one piece of it. Positions are the
-// document's own, one per line break, and the results are those of the search over the whole
-// text: an occurrence never spans a line break, since the pattern holds none.
+// The editor's text search run over a text a piece of lines at a time, so that a search in a
+// text of hundreds of megabytes never copies more than one piece of it. The results are those of
+// the search over the whole text: an occurrence never spans a line break, since the pattern
+// holds none.
 #pragma once
 
+#include "editor/core/textbuffer.h"
 #include "editor/core/textsearch.h"
 
 #include <QList>
@@ -12,19 +13,18 @@
 #include <functional>
 #include <optional>
 
-class QTextDocument;
 
 namespace editor {
 
 class DocumentSearch {
 public:
     /// \a pieceLength: how many characters of whole lines a piece holds at least.
-    explicit DocumentSearch(const QTextDocument &document, qsizetype pieceLength = 1 << 20);
+    explicit DocumentSearch(const TextBuffer &text, qsizetype pieceLength = 1 << 20);
 
-    /// As findText() over the whole text of the document.
+    /// As findText() over the whole text.
     std::optional<qsizetype> find(qsizetype selectionStart, qsizetype selectionLength, QStringView pattern,
                                   const FindOptions &options) const;
-    /// As findSuccessive() over the whole text of the document.
+    /// As findSuccessive() over the whole text.
     QList<qsizetype> findSuccessive(qsizetype selectionStart, qsizetype selectionLength, QStringView pattern,
                                     const FindOptions &options) const;
 
@@ -35,7 +35,7 @@ private:
     void walk(qsizetype selectionStart, qsizetype selectionLength, const FindOptions &options,
               const std::function<bool(QStringView, qsizetype, qsizetype)> &search) const;
 
-    const QTextDocument &m_document;
+    const TextBuffer &m_text;
     qsizetype m_pieceLength;
 };
 

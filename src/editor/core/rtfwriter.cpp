@@ -1,11 +1,11 @@
 #include "editor/core/rtfwriter.h"
 
+#include "editor/core/textdocument.h"
+
 #include <QByteArray>
 #include <QIODevice>
 #include <QList>
 #include <QStringList>
-#include <QTextBlock>
-#include <QTextDocument>
 
 namespace editor {
 
@@ -34,41 +34,26 @@ void appendEscaped(QByteArray &out, QStringView text)
     }
 }
 
+int halfPointsOf(const QFont &font)
+{
+    const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : 9;
+    return qRound(points * 2);
+}
+
 } // namespace
 
 RtfWriter::RtfWriter(const QFont &font, const QColor &ink) : m_font(font), m_ink(ink) {}
 
-QString RtfWriter::familyOf(const QTextCharFormat &format) const
+void RtfWriter::write(const TextDocument &document, QIODevice &out) const
 {
-    const QString family = format.property(QTextFormat::FontFamilies).toStringList().value(0);
-    return family.isEmpty() ? m_font.family() : family;
-}
-
-QColor RtfWriter::colourOf(const QTextCharFormat &format) const
-{
-    return format.foreground().style() == Qt::NoBrush ? m_ink : format.foreground().color();
-}
-
-int RtfWriter::halfPointsOf(const QTextCharFormat &format) const
-{
-    qreal points = format.fontPointSize();
-    if (points <= 0)
-        points = m_font.pointSizeF() > 0 ? m_font.pointSizeF() : 9;
-    return qRound(points * 2);
-}
-
-void RtfWriter::write(const QTextDocument &document, QIODevice &out) const
-{
+    const std::vector<MarkStyle> &styles = document.marks().styles();
     QStringList fonts{m_font.family()};
     QList<QRgb> colours{m_ink.rgb()};
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            if (!fonts.contains(familyOf(format)))
-                fonts.append(familyOf(format));
-            if (!colours.contains(colourOf(format).rgb()))
-                colours.append(colourOf(format).rgb());
-        }
+    for (const MarkStyle &style : styles) {
+        if (!fonts.contains(style.font.family()))
+            fonts.append(style.font.family());
+        if (!colours.contains(style.colour.rgb()))
+            colours.append(style.colour.rgb());
     }
 
     QByteArray text("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1036{\\fonttbl");
@@ -83,30 +68,51 @@ void RtfWriter::write(const QTextDocument &document, QIODevice &out) const
         text.append("\\green").append(QByteArray::number(qGreen(colour)));
         text.append("\\blue").append(QByteArray::number(qBlue(colour))).append(';');
     }
-    text.append("}\r\n\\viewkind4\\uc1\\pard\\f0\\fs")
-        .append(QByteArray::number(halfPointsOf(QTextCharFormat())))
-        .append("\\cf1 ");
+    text.append("}\r\n\\viewkind4\\uc1\\pard\\f0\\fs").append(QByteArray::number(halfPointsOf(m_font))).append("\\cf1 ");
 
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const QTextCharFormat format = fragment.charFormat();
-            text.append("{\\f").append(QByteArray::number(fonts.indexOf(familyOf(format))));
-            text.append("\\fs").append(QByteArray::number(halfPointsOf(format)));
-            text.append("\\cf").append(QByteArray::number(colours.indexOf(colourOf(format).rgb()) + 1));
-            if (format.fontWeight() >= QFont::Bold)
-                text.append("\\b");
-            text.append(' ');
-            appendEscaped(text, fragment.text());
-            text.append('}');
-        }
-        if (block.next().isValid())
-            text.append("\\par\r\n");
-        if (text.size() >= (1 << 20)) {
-            out.write(text);
-            text.clear();
-        }
+    // One group for each run of one style within a line; each line break a paragraph's end.
+    const auto group = [&](int style) {
+        const QFont &font = style < 0 ? m_font : styles[std::size_t(style)].font;
+        const QColor &colour = style < 0 ? m_ink : styles[std::size_t(style)].colour;
+        QByteArray opening("{\\f");
+        opening.append(QByteArray::number(fonts.indexOf(font.family())));
+        opening.append("\\fs").append(QByteArray::number(halfPointsOf(font)));
+        opening.append("\\cf").append(QByteArray::number(colours.indexOf(colour.rgb()) + 1));
+        if (style >= 0 && font.bold())
+            opening.append("\\b");
+        return opening.append(' ');
+    };
+    const TextBuffer &buffer = document.buffer();
+    const auto writeRun = [&](qsizetype from, qsizetype to, int style) {
+        const QByteArray opening = group(style);
+        buffer.visit(from, to, [&](QStringView piece) {
+            for (qsizetype start = 0; start < piece.size();) {
+                qsizetype stop = piece.indexOf(u'\n', start);
+                if (stop < 0)
+                    stop = piece.size();
+                if (stop > start) {
+                    text.append(opening);
+                    appendEscaped(text, piece.sliced(start, stop - start));
+                    text.append('}');
+                }
+                if (stop < piece.size())
+                    text.append("\\par\r\n");
+                start = stop + 1;
+                if (text.size() >= (1 << 20)) {
+                    out.write(text);
+                    text.clear();
+                }
+            }
+        });
+    };
+    const std::vector<Mark> marks = document.marks().between(0, buffer.length());
+    qsizetype at = 0;
+    for (const Mark &mark : marks) {
+        writeRun(at, mark.start, -1);
+        writeRun(mark.start, mark.end, mark.style);
+        at = mark.end;
     }
+    writeRun(at, buffer.length(), -1);
     text.append("}\r\n");
     out.write(text);
 }

@@ -8,7 +8,7 @@ namespace {
 
 // Where the decodable part of \a data ends: before a UTF-8 lead byte whose sequence runs past
 // the end, and before a final CR whose LF may come next.
-qsizetype safeEnd(const QByteArray &data)
+qsizetype safeEnd(QByteArrayView data)
 {
     qsizetype end = data.size();
     for (qsizetype back = 1; back <= 3 && back <= data.size(); ++back) {
@@ -35,6 +35,12 @@ qsizetype safeEnd(const QByteArray &data)
 
 QString TextChunkDecoder::decode(QByteArrayView bytes)
 {
+    if (m_pending.isEmpty()) {
+        // Most pieces end between two characters: nothing to join, nothing to copy.
+        const qsizetype end = safeEnd(bytes);
+        m_pending = bytes.sliced(end).toByteArray();
+        return platform::decodeText(bytes.data(), end);
+    }
     m_pending.append(bytes.data(), bytes.size());
     const qsizetype end = safeEnd(m_pending);
     const QString text = platform::decodeText(m_pending.constData(), end);

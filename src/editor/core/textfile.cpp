@@ -5,11 +5,11 @@
 #include "platform/regularfile.h"
 #include "platform/textcodec.h"
 
-#include <QSaveFile>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
+#include "editor/core/textdocument.h"
 
+#include <QSaveFile>
+
+#include <algorithm>
 #include <cerrno>
 #include <vector>
 
@@ -55,16 +55,13 @@ bool TextFile::fail(const QString &message)
     return false;
 }
 
-bool TextFile::load(const QString &path, QTextDocument &document, const Service &service)
+bool TextFile::load(const QString &path, TextDocument &document, const Service &service)
 {
     platform::RegularFile file;
     if (!file.open(platform::encodePath(path)))
         return fail(QStringLiteral("Impossible d'ouvrir le fichier %1 : %2").arg(path, qt_error_string(errno)));
 
-    const bool undo = document.isUndoRedoEnabled();
-    document.setUndoRedoEnabled(false);
     document.clear();
-    QTextCursor cursor(&document);
     TextChunkDecoder decoder;
     std::vector<char> piece(PieceSize);
     std::optional<LineEnd> lineEnd;
@@ -74,7 +71,6 @@ bool TextFile::load(const QString &path, QTextDocument &document, const Service 
         if (count < 0) {
             const QString reason = qt_error_string(errno);
             document.clear();
-            document.setUndoRedoEnabled(undo);
             return fail(QStringLiteral("Erreur de lecture du fichier %1 : %2").arg(path, reason));
         }
         if (count == 0)
@@ -87,40 +83,39 @@ bool TextFile::load(const QString &path, QTextDocument &document, const Service 
                 lineEnd = firstLineEnd(bytes);
             endsInCr = !lineEnd && bytes.back() == '\r';
         }
-        cursor.insertText(decoder.decode(bytes));
+        document.appendText(decoder.decode(bytes));
         if (service && !service())
             return fail(QStringLiteral("Lecture du fichier %1 abandonnée").arg(path));
     }
-    cursor.insertText(decoder.finish());
+    document.appendText(decoder.finish());
     m_lineEnd = lineEnd.value_or(endsInCr ? LineEnd::Cr : LineEnd::Lf);
-    document.setUndoRedoEnabled(undo);
     document.setModified(false);
     return true;
 }
 
-bool TextFile::savePlain(const QTextDocument &document, const QString &path)
+bool TextFile::savePlain(const TextDocument &document, const QString &path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(path, file.errorString()));
     const QByteArray end = lineEndBytes(m_lineEnd);
-    QByteArray buffer;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        buffer.append(block.text().toUtf8());
-        if (block.next().isValid())
-            buffer.append(end);
-        if (buffer.size() >= qsizetype(PieceSize)) {
-            file.write(buffer);
-            buffer.clear();
-        }
+    const TextBuffer &text = document.buffer();
+    for (qsizetype from = 0; from < text.length();) {
+        qsizetype to = std::min(text.length(), from + qsizetype(PieceSize));
+        if (to < text.length() && text.at(to - 1).isHighSurrogate())
+            --to; // a character is never cut in two
+        QByteArray bytes = text.text(from, to).toUtf8();
+        if (m_lineEnd != LineEnd::Lf)
+            bytes.replace('\n', end);
+        file.write(bytes);
+        from = to;
     }
-    file.write(buffer);
     if (!file.commit())
         return fail(QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(path, file.errorString()));
     return true;
 }
 
-bool TextFile::saveRich(const QTextDocument &document, const QString &path, const QFont &font, const QColor &ink)
+bool TextFile::saveRich(const TextDocument &document, const QString &path, const QFont &font, const QColor &ink)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

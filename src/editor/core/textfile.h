@@ -1,5 +1,5 @@
 // Text files as the editor reads and writes them: read in pieces into a document, so that a
-// file of hundreds of megabytes neither freezes the program nor needs more than a few times its
+// file of hundreds of megabytes neither freezes the program nor needs more than about twice its
 // size in memory; written back as UTF-8 with the line ends the file had.
 #pragma once
 
@@ -11,9 +11,10 @@
 
 class QColor;
 class QFont;
-class QTextDocument;
 
 namespace editor {
+
+class TextDocument;
 
 enum class LineEnd { Lf, CrLf, Cr };
 
@@ -27,16 +28,16 @@ public:
     using Service = std::function<bool()>;
 
     /// Replaces the text of \a document with the file \a path (only regular files are read).
-    /// The document's undo history is emptied and its modified flag cleared. False, with
+    /// The document's marks and history are emptied and its modified flag cleared. False, with
     /// errorString(), when the file cannot be read: the document is then unchanged when the
     /// file could not be opened, and empty when reading failed part way.
-    bool load(const QString &path, QTextDocument &document, const Service &service = {});
+    bool load(const QString &path, TextDocument &document, const Service &service = {});
 
     /// Writes the whole text of \a document to \a path as UTF-8, each line break as lineEnd().
     /// The file is replaced only once all was written. False, with errorString(), on failure.
-    bool savePlain(const QTextDocument &document, const QString &path);
-    /// The same as rich text, with the character formats of the document.
-    bool saveRich(const QTextDocument &document, const QString &path, const QFont &font, const QColor &ink);
+    bool savePlain(const TextDocument &document, const QString &path);
+    /// The same as rich text, with the document's marks.
+    bool saveRich(const TextDocument &document, const QString &path, const QFont &font, const QColor &ink);
 
     /// The line end of the file last loaded (LF for text that was not read from a file).
     LineEnd lineEnd() const { return m_lineEnd; }

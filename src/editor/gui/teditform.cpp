@@ -2,6 +2,7 @@
 
 #include "editor/core/colorref.h"
 #include "editor/core/documentsearch.h"
+#include "editor/core/textdocument.h"
 #include "editor/core/filefilters.h"
 #include "editor/gui/editarea.h"
 #include "editor/gui/finddialog.h"
@@ -31,7 +32,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
-#include <QTextBlock>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -42,15 +42,17 @@ namespace {
 const QColor Yellow(255, 255, 0);
 const QColor Red(255, 0, 0);
 
-// The list of lines a print writes: every line of the text, or the selection as one line;
-// each begins with one blank.
-QStringList linesToPrint(const QTextDocument &document)
+// The list of lines a print writes: every line of the text, each beginning with one blank.
+QStringList linesToPrint(const TextBuffer &text)
 {
     QStringList lines;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (!block.next().isValid() && block.length() == 1 && block.blockNumber() > 0)
-            break; // the empty line after a final line break is not a line
-        lines.append(QLatin1Char(' ') + block.text());
+    for (qsizetype start = 0;;) {
+        const qsizetype end = text.lineEndAt(start);
+        lines.append(QLatin1Char(' ') + text.text(start, end));
+        // The empty line after a final line break is not a line.
+        if (end + 1 >= text.length())
+            break;
+        start = end + 1;
     }
     return lines;
 }
@@ -70,7 +72,6 @@ TEditForm::TEditForm(FrameDialogs &dialogs, const settings::SettingsStore &store
     buildToolPanel();
     m_Memo1 = new EditArea(this);
     m_Memo1->setObjectName(QStringLiteral("Memo1"));
-    m_Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -99,9 +100,6 @@ TEditForm::TEditForm(FrameDialogs &dialogs, const settings::SettingsStore &store
     connect(m_Memo1, &EditArea::caretInput, this, &TEditForm::Memo1Caret);
     connect(m_Memo1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { m_PopupMenu1->popup(m_Memo1->viewport()->mapToGlobal(at)); });
-    connect(m_CbWordWrap, &QCheckBox::toggled, this, [this](bool wrap) {
-        m_Memo1->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-    });
 
     readini();
 }
@@ -328,7 +326,7 @@ bool TEditForm::openFile(const QString &path)
         m_error = m_file.errorString();
         return false;
     }
-    m_Memo1->setTextCursor(QTextCursor(m_Memo1->document()));
+    m_Memo1->setCaret(0);
     setWindowTitle(path);
     const QString searched = m_searchText ? m_searchText() : QString();
     m_panels[2]->setText(searched);
@@ -340,7 +338,6 @@ bool TEditForm::openFile(const QString &path)
 void TEditForm::setText(const QString &text)
 {
     m_Memo1->setPlainText(text);
-    m_Memo1->setTextCursor(QTextCursor(m_Memo1->document()));
 }
 
 QString TEditForm::text() const
@@ -356,17 +353,13 @@ void TEditForm::setSearchCommandsEnabled(bool enabled)
 
 bool TEditForm::searchMemo(const QString &pattern, const FindOptions &options)
 {
-    QTextDocument *document = m_Memo1->document();
-    const QTextCursor cursor = m_Memo1->textCursor();
-    const qsizetype start = cursor.selectionStart();
-    const auto found = DocumentSearch(*document).find(start, cursor.selectionEnd() - start, pattern, options);
+    const qsizetype start = m_Memo1->selectionStart();
+    const auto found = DocumentSearch(m_Memo1->document()->buffer())
+                           .find(start, m_Memo1->selectionEnd() - start, pattern, options);
     if (!found)
         return false;
-    QTextCursor selection(document);
-    selection.setPosition(int(*found));
-    selection.setPosition(int(*found + pattern.size()), QTextCursor::KeepAnchor);
-    m_Memo1->setTextCursor(selection);
-    m_Memo1->ensureCursorVisible();
+    m_Memo1->setSelection(*found, *found + pattern.size());
+    m_Memo1->ensureCaretVisible();
     return true;
 }
 
@@ -421,30 +414,22 @@ void TEditForm::Rechercheinitiale2Click()
 
 void TEditForm::Marquer1Click()
 {
-    m_SelFont = QTextCharFormat();
-    m_SelFont.setFont(m_Memo1->font());
-    m_SelFont.setForeground(ink().rgb() == Yellow.rgb() ? Red : Yellow);
-    m_SelFont.setFontWeight(QFont::Bold);
+    m_SelFont.font = m_Memo1->font();
+    m_SelFont.colour = ink().rgb() == Yellow.rgb() ? Red : Yellow;
+    m_SelFont.font.setBold(true);
 
     const QString saved = m_FindDialog1->findText();
     const QString pattern = m_searchText ? m_searchText() : QString();
     m_FindDialog1->setFindText(pattern);
 
-    QTextDocument *document = m_Memo1->document();
-    const QTextCursor current = m_Memo1->textCursor();
-    const qsizetype start = current.selectionStart();
-    const QList<qsizetype> found = DocumentSearch(*document).findSuccessive(start, current.selectionEnd() - start,
-                                                                            pattern, m_FindDialog1->options());
-    QTextCursor marker(document);
-    marker.beginEditBlock();
-    for (const qsizetype at : found) {
-        marker.setPosition(int(at));
-        marker.setPosition(int(at + pattern.size()), QTextCursor::KeepAnchor);
-        marker.mergeCharFormat(m_SelFont);
-    }
-    marker.endEditBlock();
+    TextDocument *document = m_Memo1->document();
+    const qsizetype start = m_Memo1->selectionStart();
+    const QList<qsizetype> found = DocumentSearch(document->buffer())
+                                       .findSuccessive(start, m_Memo1->selectionEnd() - start, pattern,
+                                                       m_FindDialog1->options());
+    document->addMarks(found, pattern.size(), m_SelFont);
 
-    m_Memo1->setTextCursor(QTextCursor(document));
+    m_Memo1->setCaret(0);
     m_FindDialog1->setFindText(saved);
 }
 
@@ -483,13 +468,12 @@ void TEditForm::Imprimer1Click()
 {
     if (m_Memo1->document()->isEmpty())
         return;
-    const QTextCursor cursor = m_Memo1->textCursor();
-    const FrameDialogs::PrintRange range = m_dialogs.runPrintDialog(cursor.hasSelection());
+    const FrameDialogs::PrintRange range = m_dialogs.runPrintDialog(m_Memo1->hasSelection());
     if (range == FrameDialogs::PrintRange::Cancelled)
         return;
     const QStringList lines = range == FrameDialogs::PrintRange::Selection
-        ? QStringList{QLatin1Char(' ') + cursor.selectedText()}
-        : linesToPrint(*m_Memo1->document());
+        ? QStringList{QLatin1Char(' ') + m_Memo1->selectedText()}
+        : linesToPrint(m_Memo1->document()->buffer());
     ui::TextPrinter printer(m_dialogs.printer());
     if (!printer.print(lines, m_Memo1->font()))
         ui::showFailure(this, printer.errorString());
@@ -512,7 +496,8 @@ void TEditForm::toutselectionner1Click()
 
 void TEditForm::Home1Click()
 {
-    m_Memo1->moveCursor(QTextCursor::Start);
+    m_Memo1->setCaret(0);
+    m_Memo1->ensureCaretVisible();
 }
 
 QMdiSubWindow *TEditForm::subWindow() const
@@ -578,9 +563,10 @@ void TEditForm::FermerClick()
 
 void TEditForm::Memo1Caret()
 {
-    const qsizetype start = m_Memo1->textCursor().selectionStart();
-    const QTextBlock line = m_Memo1->document()->findBlock(int(start));
-    m_panels[0]->setText(QStringLiteral("%1:%2").arg(line.blockNumber() + 1).arg(start - line.position()));
+    const TextBuffer &text = m_Memo1->document()->buffer();
+    const qsizetype start = m_Memo1->selectionStart();
+    const qsizetype line = text.lineOf(start);
+    m_panels[0]->setText(QStringLiteral("%1:%2").arg(line + 1).arg(start - text.lineStart(line)));
 }
 
 void TEditForm::showEvent(QShowEvent *event)

@@ -6,11 +6,11 @@
 #pragma once
 
 #include "editor/core/textfile.h"
+#include "editor/core/textmarks.h"
 #include "editor/core/textsearch.h"
 #include "settings/settingsstore.h"
 
 #include <QMap>
-#include <QTextCharFormat>
 #include <QWidget>
 
 #include <functional>
@@ -124,7 +124,7 @@ private:
     EditArea *m_Memo1 = nullptr;
     QStatusBar *m_editbar = nullptr;
     QLabel *m_panels[4] = {};
-    QTextCharFormat m_SelFont; ///< what marking gives each occurrence
+    MarkStyle m_SelFont; ///< what marking gives each occurrence
     QMenu *m_Trouve = nullptr;
     QMenu *m_PopupMenu1 = nullptr;
     FindDialog *m_FindDialog1 = nullptr;

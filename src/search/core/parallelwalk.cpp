@@ -1,6 +1,7 @@
 #include "search/core/parallelwalk.h"
 
 #include "platform/regularfile.h"
+#include "platform/threadpriority.h"
 #include "search/core/filescanner.h"
 
 #include <cerrno>
@@ -105,6 +106,8 @@ void ParallelWalk::stopAll()
 
 void ParallelWalk::walkerMain()
 {
+    if (m_limits.threadNiceness > 0)
+        platform::lowerCurrentThreadPriority(m_limits.threadNiceness);
     try {
         walk(m_rules.startFolder(), m_rules.startMask(), 0);
     } catch (const std::bad_alloc &) {
@@ -208,6 +211,8 @@ void ParallelWalk::publish()
 
 void ParallelWalk::workerMain()
 {
+    if (m_limits.threadNiceness > 0)
+        platform::lowerCurrentThreadPriority(m_limits.threadNiceness);
     FileScanner scanner(m_request.text.toUtf8(), m_request.caseSensitive, m_request.firstOccurrence);
     scanner.setUtf16(m_request.utf16);
     for (;;) {

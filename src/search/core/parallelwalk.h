@@ -37,6 +37,7 @@ public:
         std::size_t windowFiles = 4096;         ///< files queued and not yet taken by the caller
         std::size_t chunkBytes = 256 * 1024;    ///< a file's result lines are handed over in parts of this size
         std::size_t bufferBudget = 64u << 20;   ///< result bytes waiting before files ahead hold back
+        int threadNiceness = 0;                 ///< added to the threads' nice value: the caller's thread comes first
     };
 
     ParallelWalk(SearchSink &sink, const SearchRequest &request, SearchProgress &progress, int workers,

@@ -10,6 +10,14 @@
 
 namespace search {
 
+namespace {
+
+// Enough for the window's thread to be served first under load, not so much that the search
+// crawls beside other programs.
+constexpr int CallerFirstNiceness = 4;
+
+} // namespace
+
 SearchEngine::SearchEngine(SearchSink &sink, int workers) : m_sink(sink), m_workers(std::max(1, workers)) {}
 
 int SearchEngine::defaultWorkers()
@@ -33,7 +41,10 @@ SearchTotals SearchEngine::run(const SearchRequest &request)
     // The threads are joined before the end is told.
     const auto walk = [&] {
         if (m_workers > 1) {
-            ParallelWalk parallel(m_sink, request, progress, m_workers);
+            ParallelWalk::Limits limits;
+            if (m_callerFirst)
+                limits.threadNiceness = CallerFirstNiceness;
+            ParallelWalk parallel(m_sink, request, progress, m_workers, limits);
             if (parallel.start())
                 return parallel.run();
         }

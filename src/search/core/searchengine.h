@@ -28,6 +28,10 @@ public:
     /// One worker per processor the program may run on.
     static int defaultWorkers();
 
+    /// The reading threads step back behind the caller's thread (a window that must keep
+    /// painting) when other work wants the processors too.
+    void setCallerFirst(bool callerFirst) { m_callerFirst = callerFirst; }
+
     /// Runs one search to its end or until the sink says to stop. Throws SearchError on a
     /// read error.
     SearchTotals run(const SearchRequest &request);
@@ -38,6 +42,7 @@ public:
 private:
     SearchSink &m_sink;
     int m_workers;
+    bool m_callerFirst = false;
 };
 
 } // namespace search

@@ -43,6 +43,7 @@ bool SearchPresenter::run(const SearchRequest &request)
 {
     begin();
     SearchEngine engine(*this);
+    engine.setCallerFirst(true);
     SearchTotals totals;
     try {
         totals = engine.run(request);
