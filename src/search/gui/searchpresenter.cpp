@@ -148,11 +148,13 @@ void SearchPresenter::folderLeft()
 bool SearchPresenter::shouldContinue(const SearchProgress &progress)
 {
     m_cursorStep = m_cursorStep % platform::BusyCursors::count + 1;
+    // The interval runs from the start of one service to the next, so the window's loop is let
+    // in every interval whatever the painting took.
     if (m_sinceService.elapsed() >= m_serviceInterval) {
+        m_sinceService.restart();
         updatePanels(progress);
         platform::showScreenCursor(m_cursors, m_cursorStep);
         service();
-        m_sinceService.restart();
     }
     return !m_stopRequest;
 }
