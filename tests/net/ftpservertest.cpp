@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 using namespace net;
@@ -199,6 +200,17 @@ void FtpServerSuite::downloadsByteForByte()
     QFETCH(int, size);
     auto session = logIn();
     QVERIFY(session);
+    // Each progress report follows one receive, which never takes more than 2048 bytes.
+    std::uint32_t reported = 0;
+    std::uint32_t largestStep = 0;
+    auto recordInfo = session->ftp.OnFtpInfo;
+    session->ftp.OnFtpInfo = [&](TStarFtp *ftp, FtpInfo info, const QString &text) {
+        recordInfo(ftp, info, text);
+        if (info == infProgress) {
+            largestStep = std::max(largestStep, ftp->BytesTransferred() - reported);
+            reported = ftp->BytesTransferred();
+        }
+    };
     const QString target = m_local.filePath(QStringLiteral("down%1.bin").arg(size));
     session->ftp.SetRemoteFile(QStringLiteral("pub/file%1.bin").arg(size).toLatin1());
     session->ftp.SetLocalFile(target);
@@ -207,6 +219,8 @@ void FtpServerSuite::downloadsByteForByte()
     QVERIFY(session->recorder.errors.isEmpty());
     QVERIFY(session->ftp.Success());
     QCOMPARE(session->ftp.BytesTransferred(), std::uint32_t(size));
+    QCOMPARE(reported, std::uint32_t(size));
+    QVERIFY2(largestStep <= 2048, qPrintable(QString::number(largestStep)));
     QCOMPARE(readFile(target), readFile(serverPath(QStringLiteral("pub/file%1.bin").arg(size))));
     QVERIFY(session->recorder.infoTexts(infTransferDone).contains(QStringLiteral("Transfer done")));
     QCOMPARE(QDir(m_local.path()).entryList(QStringList{QStringLiteral(".*.part")}, QDir::Hidden | QDir::Files),
@@ -232,6 +246,8 @@ void FtpServerSuite::uploadsByteForByte()
     QVERIFY(session->ftp.Success());
     QCOMPARE(session->recorder.infoTexts(infSize).value(0), QString::number(size));
     QCOMPARE(session->ftp.BytesTransferred(), std::uint32_t(size));
+    // However the file is read and sent, progress comes once per 2048-byte block.
+    QCOMPARE(session->recorder.infoCount(infProgress), (size + 2047) / 2048);
     QCOMPARE(readFile(serverPath(incoming() + u'/' + name)), readFile(m_local.filePath(name)));
 }
 
