@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 
@@ -201,7 +202,6 @@ long WinsockSocket::receive(char *buffer, long capacity)
 {
     if (m_fd < 0)
         return fail(WSAENOTSOCK);
-    m_readArmed = true;
     // An inbox holding less than asked is topped up first, so the count is the one a receive
     // straight from the system would give.
     bool ended = false;
@@ -212,23 +212,22 @@ long WinsockSocket::receive(char *buffer, long capacity)
         if (got < 0 && error != WSAEWOULDBLOCK)
             m_inboxError = error;
     }
-    updateNotifiers();
-    if (buffered() == 0 && capacity > 0) {
-        if (m_inboxError != 0) {
-            const int error = m_inboxError;
-            m_inboxError = 0;
-            return fail(error);
-        }
-        if (!ended)
-            return fail(WSAEWOULDBLOCK);
-    }
     const long count = std::clamp(capacity, 0L, buffered());
+    int error = 0;
     if (count > 0) {
         std::memcpy(buffer, m_inbox.get() + m_inboxStart, static_cast<size_t>(count));
         m_inboxStart += count;
+    } else if (capacity > 0 && m_inboxError != 0) {
+        error = std::exchange(m_inboxError, 0);
+    } else if (capacity > 0 && !ended) {
+        error = WSAEWOULDBLOCK;
     }
+    m_readArmed = true;
+    updateNotifiers();
     if (buffered() > 0 || m_inboxError != 0)
         queueBufferedRead();
+    if (error != 0)
+        return fail(error);
     m_error = 0;
     return count;
 }
@@ -303,9 +302,12 @@ void WinsockSocket::updateNotifiers()
 {
     if (m_fd < 0)
         return;
+    // Bytes in the inbox, or an error behind them, are announced from the event loop: the
+    // system is asked again only once they have been taken.
     const bool reading =
         m_readArmed
-        && ((m_phase == Phase::Connected && (m_events & (FD_READ | FD_CLOSE)))
+        && ((m_phase == Phase::Connected && (m_events & (FD_READ | FD_CLOSE)) && buffered() == 0
+             && m_inboxError == 0)
             || (m_phase == Phase::Listening && (m_events & FD_ACCEPT)));
     const bool writing = m_phase == Phase::Connecting || (m_phase == Phase::Connected && m_writeWanted);
 

@@ -39,8 +39,8 @@ public:
     /// Most listing bytes taken for one directory.
     static constexpr std::uint32_t MaxListingBytes = 32u * 1024 * 1024;
     /// Blocks of a download taken in by one readiness report while they are there, before the
-    /// event loop runs again.
-    static constexpr int BlocksPerPass = 32;
+    /// event loop runs again: as many as the socket takes from the system at once.
+    static constexpr int BlocksPerPass = 128;
     /// Bytes of the local file an upload reads, and offers to the connection, at once.
     static constexpr long UploadPieceSize = 256 * 1024;
 
