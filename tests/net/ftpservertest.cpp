@@ -15,7 +15,10 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <csignal>
 #include <memory>
+
+#include <sys/resource.h>
 
 using namespace net;
 
@@ -60,6 +63,8 @@ private slots:
     void asciiMode();
     void foldersRenamesAndDeletions();
     void refusedDownloadKeepsTheLocalFile();
+    void failedLocalWriteKeepsNoFile_data();
+    void failedLocalWriteKeepsNoFile();
     void abortedDownload();
     void abortedUpload();
     void requestsRefusedWithoutConnectionOrWhileBusy();
@@ -342,6 +347,43 @@ void FtpServerSuite::refusedDownloadKeepsTheLocalFile()
     QCOMPARE(session->recorder.errorCodes(), (QList<FtpError>{errNoRemoteFile, errLocalOpen}));
     QVERIFY(session->ftp.LinkOpen());
     QCOMPARE(readFile(target), QByteArray("keep me"));
+}
+
+void FtpServerSuite::failedLocalWriteKeepsNoFile_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::newRow("in the middle") << 1024 * 1024;
+    QTest::newRow("in the last bytes") << 5 * 1024 * 1024;
+}
+
+// The local file may not grow beyond a limit (as a full disk would have it), reached in the middle
+// of the download or only by its last bytes: the download ends with a local write error and
+// leaves no file, whole or partial, behind.
+void FtpServerSuite::failedLocalWriteKeepsNoFile()
+{
+    QFETCH(int, limit);
+    auto session = logIn();
+    QVERIFY(session);
+    const QString target = m_local.filePath(QStringLiteral("limited.bin"));
+    session->ftp.SetRemoteFile(QByteArray("pub/file") + QByteArray::number(transferSizes.last()) + ".bin");
+    session->ftp.SetLocalFile(target);
+    rlimit before {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit limited = before;
+    limited.rlim_cur = rlim_t(limit);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    session->ftp.GetFile();
+    const bool received = session->recorder.waitFor(QStringLiteral("fileReceived"));
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+    QVERIFY2(received, qPrintable(session->recorder.transcript()));
+    QCOMPARE(session->recorder.errorCodes().value(0), errLocalWrite);
+    QVERIFY(!session->ftp.Success());
+    QVERIFY(!QFileInfo::exists(target));
+    QCOMPARE(QDir(m_local.path()).entryList(QStringList{QStringLiteral(".*.part")}, QDir::Hidden | QDir::Files),
+             QStringList());
+    QVERIFY(session->ftp.LinkOpen());
 }
 
 // An abort in the middle of a download ends it (the completion event still comes), leaves no
