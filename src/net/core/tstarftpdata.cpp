@@ -128,7 +128,7 @@ void TStarFtp::listingFinished()
 }
 
 // Each receive asks for one block, as always; a readiness report takes in the blocks that are
-// already there, up to a few, rather than one block per pass of the event loop.
+// already there, up to BlocksPerPass, rather than one block per pass of the event loop.
 void TStarFtp::fileReceiver()
 {
     QPointer<TStarFtp> alive(this);
