@@ -7,9 +7,13 @@
 
 #include <arpa/inet.h>
 #include <cerrno>
+#include <cstring>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <utility>
 
 namespace platform {
 
@@ -71,6 +75,7 @@ bool WinsockSocket::create()
     m_fd = fd;
     m_error = 0;
     ++m_generation;
+    resetInbox();
     m_readArmed = true;
     m_writeWanted = false;
     m_phase = Phase::Idle;
@@ -82,6 +87,7 @@ int WinsockSocket::close()
     retire(m_readNotifier);
     retire(m_writeNotifier);
     ++m_generation;
+    resetInbox();
     m_phase = Phase::Idle;
     if (m_fd < 0)
         return fail(WSAENOTSOCK);
@@ -166,6 +172,7 @@ int WinsockSocket::accept(WinsockSocket &listener, SockAddrIn &peer)
     m_fd = fd;
     m_error = 0;
     ++m_generation;
+    resetInbox();
     m_readArmed = true;
     m_writeWanted = false;
     peer = fromSystem(from);
@@ -195,14 +202,82 @@ long WinsockSocket::receive(char *buffer, long capacity)
 {
     if (m_fd < 0)
         return fail(WSAENOTSOCK);
-    const ssize_t received = ::recv(m_fd, buffer, static_cast<size_t>(capacity), 0);
-    const int error = errno;
+    // An inbox holding less than asked is topped up first, so the count is the one a receive
+    // straight from the system would give.
+    bool ended = false;
+    if (buffered() < std::min(capacity, InboxSize) && m_inboxError == 0) {
+        int error = 0;
+        const long got = fillInbox(error);
+        ended = got == 0;
+        if (got < 0 && error != WSAEWOULDBLOCK)
+            m_inboxError = error;
+    }
+    const long count = std::clamp(capacity, 0L, buffered());
+    int error = 0;
+    if (count > 0) {
+        std::memcpy(buffer, m_inbox.get() + m_inboxStart, static_cast<size_t>(count));
+        m_inboxStart += count;
+    } else if (capacity > 0 && m_inboxError != 0) {
+        error = std::exchange(m_inboxError, 0);
+    } else if (capacity > 0 && !ended) {
+        error = WSAEWOULDBLOCK;
+    }
     m_readArmed = true;
     updateNotifiers();
-    if (received < 0)
-        return fail(fromErrno(error));
+    if (buffered() > 0 || m_inboxError != 0)
+        queueBufferedRead();
+    if (error != 0)
+        return fail(error);
     m_error = 0;
-    return received;
+    return count;
+}
+
+long WinsockSocket::fillInbox(int &error)
+{
+    if (!m_inbox)
+        m_inbox = std::make_unique_for_overwrite<char[]>(InboxSize);
+    if (m_inboxStart > 0) {
+        std::memmove(m_inbox.get(), m_inbox.get() + m_inboxStart, static_cast<size_t>(buffered()));
+        m_inboxEnd -= m_inboxStart;
+        m_inboxStart = 0;
+    }
+    ssize_t got;
+    do
+        got = ::recv(m_fd, m_inbox.get() + m_inboxEnd, static_cast<size_t>(InboxSize - m_inboxEnd), 0);
+    while (got < 0 && errno == EINTR);
+    if (got < 0) {
+        error = fromErrno(errno);
+        return -1;
+    }
+    m_inboxEnd += got;
+    return got;
+}
+
+void WinsockSocket::resetInbox()
+{
+    m_inbox.reset();
+    m_inboxStart = 0;
+    m_inboxEnd = 0;
+    m_inboxError = 0;
+    m_bufferedReadQueued = false;
+}
+
+void WinsockSocket::queueBufferedRead()
+{
+    if (m_bufferedReadQueued)
+        return;
+    m_bufferedReadQueued = true;
+    const std::uint64_t generation = m_generation;
+    QMetaObject::invokeMethod(
+        &m_context,
+        [this, generation] {
+            if (generation != m_generation)
+                return;
+            m_bufferedReadQueued = false;
+            if (buffered() > 0 || m_inboxError != 0)
+                readReady();
+        },
+        Qt::QueuedConnection);
 }
 
 int WinsockSocket::localAddress(SockAddrIn &address) const
@@ -227,9 +302,12 @@ void WinsockSocket::updateNotifiers()
 {
     if (m_fd < 0)
         return;
+    // Bytes in the inbox, or an error behind them, are announced from the event loop: the
+    // system is asked again only once they have been taken.
     const bool reading =
         m_readArmed
-        && ((m_phase == Phase::Connected && (m_events & (FD_READ | FD_CLOSE)))
+        && ((m_phase == Phase::Connected && (m_events & (FD_READ | FD_CLOSE)) && buffered() == 0
+             && m_inboxError == 0)
             || (m_phase == Phase::Listening && (m_events & FD_ACCEPT)));
     const bool writing = m_phase == Phase::Connecting || (m_phase == Phase::Connected && m_writeWanted);
 
@@ -258,20 +336,21 @@ void WinsockSocket::readReady()
         deliver(FD_ACCEPT, 0);
         return;
     }
-    if (m_phase != Phase::Connected)
+    if (m_phase != Phase::Connected || !m_readArmed)
         return;
-    char probe = 0;
-    const ssize_t waiting = ::recv(m_fd, &probe, 1, MSG_PEEK | MSG_DONTWAIT);
-    if (waiting > 0) {
+    // What the system holds is taken into the inbox now rather than peeked at: the receives
+    // that follow are served from it.
+    int error = m_inboxError;
+    if (buffered() == 0 && error == 0 && fillInbox(error) < 0 && error == WSAEWOULDBLOCK)
+        return;
+    if (buffered() > 0) {
         m_readArmed = false;
         updateNotifiers();
         if (m_events & FD_READ)
             deliver(FD_READ, 0);
         return;
     }
-    const int error = waiting == 0 ? 0 : fromErrno(errno);
-    if (error == WSAEWOULDBLOCK || error == WSAEINTR)
-        return;
+    m_inboxError = 0;
     setPhase(Phase::Ended);
     if (m_events & FD_CLOSE)
         deliver(FD_CLOSE, error);

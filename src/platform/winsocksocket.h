@@ -4,6 +4,10 @@
 // for the next receive, FD_ACCEPT for the next accept. FD_WRITE is reported only when a send
 // would have blocked and room is free again. FD_CLOSE comes once, after every byte before it has
 // been received, with 0 for an orderly close or the error that ended the connection.
+// Received bytes are taken from the system a large piece at a time into an inbox that serves the
+// receives, so callers asking for a few kilobytes each cost one system call per piece; a receive
+// still returns what one straight from the system would have, and FD_READ keeps coming while the
+// inbox holds bytes.
 #pragma once
 
 #include "platform/winsock.h"
@@ -53,6 +57,9 @@ public:
     long send(const char *data, long length, bool urgent);
     long receive(char *buffer, long capacity);
 
+    /// Most bytes taken from the system by one read.
+    static constexpr long InboxSize = 256 * 1024;
+
     int localAddress(winsock::SockAddrIn &address) const;
 
 private:
@@ -65,6 +72,15 @@ private:
     void writeReady();
     void deliver(int event, int error);
 
+    long buffered() const { return m_inboxEnd - m_inboxStart; }
+    /// Reads what the system holds into the free end of the inbox: the count, 0 at the end of
+    /// the stream, or -1 with the Winsock error in \a error (WSAEWOULDBLOCK when nothing is there).
+    long fillInbox(int &error);
+    void resetInbox();
+    /// FD_READ for bytes already in the inbox comes from the event loop: the system has no
+    /// readiness left to report for them.
+    void queueBufferedRead();
+
     int m_fd = -1;
     int m_error = 0;
     Phase m_phase = Phase::Idle;
@@ -75,7 +91,15 @@ private:
     std::uint64_t m_generation = 0;
     std::unique_ptr<QSocketNotifier> m_readNotifier;
     std::unique_ptr<QSocketNotifier> m_writeNotifier;
-    // Context of the queued notification of a connection that completed at once.
+    // Allocated on the first receive, released at the close.
+    std::unique_ptr<char[]> m_inbox;
+    long m_inboxStart = 0;
+    long m_inboxEnd = 0;
+    // An error the system reported behind bytes still in the inbox: given once they are taken.
+    int m_inboxError = 0;
+    bool m_bufferedReadQueued = false;
+    // Context of the queued notifications: a connection that completed at once, bytes waiting
+    // in the inbox.
     QObject m_context;
 };
 

@@ -14,7 +14,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <csignal>
 #include <memory>
+
+#include <sys/resource.h>
 
 using namespace net;
 
@@ -59,6 +63,8 @@ private slots:
     void asciiMode();
     void foldersRenamesAndDeletions();
     void refusedDownloadKeepsTheLocalFile();
+    void failedLocalWriteKeepsNoFile_data();
+    void failedLocalWriteKeepsNoFile();
     void abortedDownload();
     void abortedUpload();
     void requestsRefusedWithoutConnectionOrWhileBusy();
@@ -199,6 +205,17 @@ void FtpServerSuite::downloadsByteForByte()
     QFETCH(int, size);
     auto session = logIn();
     QVERIFY(session);
+    // Each progress report follows one receive, which never takes more than 2048 bytes.
+    std::uint32_t reported = 0;
+    std::uint32_t largestStep = 0;
+    auto recordInfo = session->ftp.OnFtpInfo;
+    session->ftp.OnFtpInfo = [&](TStarFtp *ftp, FtpInfo info, const QString &text) {
+        recordInfo(ftp, info, text);
+        if (info == infProgress) {
+            largestStep = std::max(largestStep, ftp->BytesTransferred() - reported);
+            reported = ftp->BytesTransferred();
+        }
+    };
     const QString target = m_local.filePath(QStringLiteral("down%1.bin").arg(size));
     session->ftp.SetRemoteFile(QStringLiteral("pub/file%1.bin").arg(size).toLatin1());
     session->ftp.SetLocalFile(target);
@@ -207,6 +224,8 @@ void FtpServerSuite::downloadsByteForByte()
     QVERIFY(session->recorder.errors.isEmpty());
     QVERIFY(session->ftp.Success());
     QCOMPARE(session->ftp.BytesTransferred(), std::uint32_t(size));
+    QCOMPARE(reported, std::uint32_t(size));
+    QVERIFY2(largestStep <= 2048, qPrintable(QString::number(largestStep)));
     QCOMPARE(readFile(target), readFile(serverPath(QStringLiteral("pub/file%1.bin").arg(size))));
     QVERIFY(session->recorder.infoTexts(infTransferDone).contains(QStringLiteral("Transfer done")));
     QCOMPARE(QDir(m_local.path()).entryList(QStringList{QStringLiteral(".*.part")}, QDir::Hidden | QDir::Files),
@@ -232,6 +251,8 @@ void FtpServerSuite::uploadsByteForByte()
     QVERIFY(session->ftp.Success());
     QCOMPARE(session->recorder.infoTexts(infSize).value(0), QString::number(size));
     QCOMPARE(session->ftp.BytesTransferred(), std::uint32_t(size));
+    // However the file is read and sent, progress comes once per 2048-byte block.
+    QCOMPARE(session->recorder.infoCount(infProgress), (size + 2047) / 2048);
     QCOMPARE(readFile(serverPath(incoming() + u'/' + name)), readFile(m_local.filePath(name)));
 }
 
@@ -326,6 +347,43 @@ void FtpServerSuite::refusedDownloadKeepsTheLocalFile()
     QCOMPARE(session->recorder.errorCodes(), (QList<FtpError>{errNoRemoteFile, errLocalOpen}));
     QVERIFY(session->ftp.LinkOpen());
     QCOMPARE(readFile(target), QByteArray("keep me"));
+}
+
+void FtpServerSuite::failedLocalWriteKeepsNoFile_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::newRow("in the middle") << 1024 * 1024;
+    QTest::newRow("in the last bytes") << 5 * 1024 * 1024;
+}
+
+// The local file may not grow beyond a limit (as a full disk would have it), reached in the middle
+// of the download or only by its last bytes: the download ends with a local write error and
+// leaves no file, whole or partial, behind.
+void FtpServerSuite::failedLocalWriteKeepsNoFile()
+{
+    QFETCH(int, limit);
+    auto session = logIn();
+    QVERIFY(session);
+    const QString target = m_local.filePath(QStringLiteral("limited.bin"));
+    session->ftp.SetRemoteFile(QByteArray("pub/file") + QByteArray::number(transferSizes.last()) + ".bin");
+    session->ftp.SetLocalFile(target);
+    rlimit before {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit limited = before;
+    limited.rlim_cur = rlim_t(limit);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    session->ftp.GetFile();
+    const bool received = session->recorder.waitFor(QStringLiteral("fileReceived"));
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+    QVERIFY2(received, qPrintable(session->recorder.transcript()));
+    QCOMPARE(session->recorder.errorCodes().value(0), errLocalWrite);
+    QVERIFY(!session->ftp.Success());
+    QVERIFY(!QFileInfo::exists(target));
+    QCOMPARE(QDir(m_local.path()).entryList(QStringList{QStringLiteral(".*.part")}, QDir::Hidden | QDir::Files),
+             QStringList());
+    QVERIFY(session->ftp.LinkOpen());
 }
 
 // An abort in the middle of a download ends it (the completion event still comes), leaves no

@@ -10,6 +10,10 @@
 #include <QTcpSocket>
 #include <QTest>
 
+#include <sys/socket.h>
+
+#include <algorithm>
+
 using namespace net;
 using namespace platform::winsock;
 
@@ -25,6 +29,30 @@ QByteArray receiveAll(TStarSocket &socket)
     return result;
 }
 
+// Bytes that differ from one position to the next, so that a piece lost, doubled or moved shows.
+QByteArray patterned(qsizetype size, int seed)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = char((i * 31 + seed) % 251);
+    return bytes;
+}
+
+// A socket connected to \a server, and the server's side of the connection.
+QTcpSocket *connectTo(QTcpServer &server, TStarSocket &socket)
+{
+    bool connected = false;
+    socket.OnConnect = [&](TStarSocket *) { connected = true; };
+    socket.CreateSocket();
+    socket.SetAddress(QStringLiteral("127.0.0.1"));
+    socket.SetPort(server.serverPort());
+    socket.Connect();
+    if (!server.waitForNewConnection(10000) || !QTest::qWaitFor([&] { return connected; }, 10000))
+        return nullptr;
+    socket.OnConnect = nullptr;
+    return server.nextPendingConnection();
+}
+
 } // namespace
 
 class StarSocketTest : public QObject {
@@ -36,6 +64,8 @@ private slots:
     void connectionTimesOutAfterItsTicks();
     void zeroTimeOutStartsNoTimer();
     void fullSendBufferIsNotAnError();
+    void oneReceivePerNotificationGetsEveryPiece();
+    void resetBehindUnreadBytesComesAfterThem();
     void lookups();
     void closeCancelsThePendingLookup();
     void listensAndAccepts();
@@ -189,6 +219,92 @@ void StarSocketTest::fullSendBufferIsNotAnError()
     QTRY_VERIFY_WITH_TIMEOUT((read += peer->readAll().size(), writable > 0), 20000);
     QVERIFY(read > 0);
     QVERIFY(total > 0);
+}
+
+// The readers of the FTP component take one receive of 2048 bytes per notification. Pieces of
+// every size, some larger than the socket takes from the system at once, must reach such a
+// reader whole and in order while the peer is silent after each of them, no receive may return
+// more than it asked for, and the close right behind the last byte must come after that byte.
+void StarSocketTest::oneReceivePerNotificationGetsEveryPiece()
+{
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    TStarSocket socket;
+    QByteArray received;
+    int largest = 0;
+    int readsAfterClose = 0;
+    qsizetype receivedAtClose = -1;
+    int closeError = -1;
+    socket.OnRead = [&](TStarSocket *s) {
+        if (receivedAtClose >= 0)
+            ++readsAfterClose;
+        char buffer[2048];
+        const int count = s->Receive(buffer, sizeof buffer);
+        largest = std::max(largest, count);
+        received.append(buffer, count);
+    };
+    socket.OnClose = [&](TStarSocket *s) {
+        receivedAtClose = received.size();
+        closeError = s->LastError();
+    };
+    QTcpSocket *peer = connectTo(server, socket);
+    QVERIFY(peer);
+
+    QByteArray sent;
+    for (const int size : {1, 2047, 2048, 2049, 3, 70000, 300000, 5, 600000, 1}) {
+        const QByteArray piece = patterned(size, int(sent.size()));
+        sent += piece;
+        peer->write(piece);
+        QTRY_COMPARE_WITH_TIMEOUT(received.size(), sent.size(), 20000);
+    }
+    QVERIFY(received == sent);
+
+    const QByteArray last = patterned(5000, 7);
+    sent += last;
+    peer->write(last);
+    peer->disconnectFromHost();
+    QTRY_VERIFY_WITH_TIMEOUT(receivedAtClose >= 0, 20000);
+    QCOMPARE(receivedAtClose, sent.size());
+    QVERIFY(received == sent);
+    QCOMPARE(closeError, 0);
+    QVERIFY2(largest <= 2048, qPrintable(QString::number(largest)));
+    QCOMPARE(readsAfterClose, 0);
+    QCOMPARE(socket.SocketHandle(), -1);
+}
+
+// A peer that resets the connection behind bytes it has sent: the bytes are all received, and
+// the reset is the close's error once they are.
+void StarSocketTest::resetBehindUnreadBytesComesAfterThem()
+{
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    TStarSocket socket;
+    QByteArray received;
+    qsizetype receivedAtClose = -1;
+    int closeError = -1;
+    socket.OnRead = [&](TStarSocket *s) {
+        char buffer[2048];
+        received.append(buffer, s->Receive(buffer, sizeof buffer));
+        QCOMPARE(s->LastError(), 0);
+    };
+    socket.OnClose = [&](TStarSocket *s) {
+        receivedAtClose = received.size();
+        closeError = s->LastError();
+    };
+    QTcpSocket *peer = connectTo(server, socket);
+    QVERIFY(peer);
+    const QByteArray sent = patterned(100001, 3);
+    peer->write(sent);
+    QVERIFY(peer->flush());
+    QCOMPARE(peer->bytesToWrite(), 0);
+    // A zero linger time makes the close a reset.
+    const linger reset {1, 0};
+    QCOMPARE(::setsockopt(int(peer->socketDescriptor()), SOL_SOCKET, SO_LINGER, &reset, sizeof reset), 0);
+    peer->abort();
+    QTRY_VERIFY_WITH_TIMEOUT(receivedAtClose >= 0, 20000);
+    QCOMPARE(receivedAtClose, sent.size());
+    QVERIFY(received == sent);
+    QCOMPARE(closeError, int(WSAECONNRESET));
 }
 
 void StarSocketTest::lookups()

@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 
 #include <cstdio>
+#include <cstring>
 
 namespace net {
 
@@ -25,9 +26,13 @@ bool DownloadFile::open(const QString &target)
             info.absolutePath() + QStringLiteral("/.") + info.fileName() + u'.' + suffix + QStringLiteral(".part");
         m_file.setFileName(candidate);
         // NewOnly creates the file with the usual permissions and never reuses an existing one.
-        if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        // The file's own buffer is not used: the bytes are gathered in larger pieces here.
+        if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
             m_target = info.absoluteFilePath();
             m_temporaryPath = candidate;
+            m_piece = std::make_unique_for_overwrite<char[]>(PieceSize);
+            m_pieceSize = 0;
+            m_failed = false;
             return true;
         }
         if (m_file.error() != QFileDevice::OpenError || !QFileInfo::exists(candidate))
@@ -38,14 +43,35 @@ bool DownloadFile::open(const QString &target)
 
 qint64 DownloadFile::write(const char *data, qint64 size)
 {
-    const qint64 written = m_file.write(data, size);
-    return written < 0 ? 0 : written;
+    if (!m_file.isOpen() || m_failed || size < 0)
+        return 0;
+    if (m_pieceSize + size > PieceSize && !flush())
+        return 0;
+    if (size >= PieceSize) {
+        const qint64 written = m_file.write(data, size);
+        m_failed = written != size;
+        return written < 0 ? 0 : written;
+    }
+    std::memcpy(m_piece.get() + m_pieceSize, data, size_t(size));
+    m_pieceSize += size;
+    return size;
+}
+
+bool DownloadFile::flush()
+{
+    if (m_pieceSize > 0 && !m_failed)
+        m_failed = m_file.write(m_piece.get(), m_pieceSize) != m_pieceSize;
+    m_pieceSize = 0;
+    return !m_failed;
 }
 
 void DownloadFile::close()
 {
-    if (m_file.isOpen())
+    if (m_file.isOpen()) {
+        flush();
         m_file.close();
+    }
+    m_piece.reset();
 }
 
 bool DownloadFile::commit()
@@ -53,7 +79,7 @@ bool DownloadFile::commit()
     if (!isPending())
         return false;
     close();
-    const bool flushed = m_file.error() == QFileDevice::NoError;
+    const bool flushed = !m_failed && m_file.error() == QFileDevice::NoError;
     if (!flushed || std::rename(QFile::encodeName(m_temporaryPath).constData(),
                                 QFile::encodeName(m_target).constData())
                         != 0) {
@@ -66,6 +92,8 @@ bool DownloadFile::commit()
 
 void DownloadFile::discard()
 {
+    // What was gathered is dropped, not written to a file about to go.
+    m_pieceSize = 0;
     close();
     if (!m_temporaryPath.isEmpty())
         QFile::remove(m_temporaryPath);

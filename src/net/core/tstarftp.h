@@ -38,9 +38,11 @@ public:
     static constexpr qsizetype MaxLineLength = 64 * 1024;
     /// Most listing bytes taken for one directory.
     static constexpr std::uint32_t MaxListingBytes = 32u * 1024 * 1024;
-    /// Blocks of a file moved between two passes of the event loop: a readiness report takes in
-    /// that many while they are there, an upload sends that many before it lets events run.
-    static constexpr int BlocksPerPass = 32;
+    /// Blocks of a download taken in by one readiness report while they are there, before the
+    /// event loop runs again: as many as the socket takes from the system at once.
+    static constexpr int BlocksPerPass = 128;
+    /// Bytes of the local file an upload reads, and offers to the connection, at once.
+    static constexpr long UploadPieceSize = 256 * 1024;
 
     explicit TStarFtp(QObject *owner = nullptr);
     ~TStarFtp() override;
@@ -196,6 +198,9 @@ private:
     void startUploadWhenReady();
     void uploader();
     bool uploadGoesOn(const QPointer<TStarFtp> &alive) const;
+    /// Adds a block of \a size that has gone out to \a reported and reports it; false when the
+    /// report did away with the component.
+    bool reportUploadedBlock(long size, long &reported, const QPointer<TStarFtp> &alive);
     void endUploadEarly();
     void endDataSide();
     void closeDataSockets();

@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <algorithm>
+#include <memory>
+
 namespace net {
 
 void TStarFtp::measure()
@@ -125,7 +128,7 @@ void TStarFtp::listingFinished()
 }
 
 // Each receive asks for one block, as always; a readiness report takes in the blocks that are
-// already there, up to a few, rather than one block per pass of the event loop.
+// already there, up to BlocksPerPass, rather than one block per pass of the event loop.
 void TStarFtp::fileReceiver()
 {
     QPointer<TStarFtp> alive(this);
@@ -215,10 +218,11 @@ void TStarFtp::startUploadWhenReady()
     });
 }
 
-// The whole file goes out in 2048-byte blocks, the event loop being serviced every few blocks and
-// whenever the connection is full; it waits for room on the connection rather than spinning.
-// Events that run meanwhile may end the transfer (the server closing, an abort, a network
-// error): the upload then stops without another word.
+// The file is read a large piece at a time and each piece goes out in as few sends as the
+// connection takes, the event loop being serviced before each send; it waits for room on the
+// connection rather than spinning. Progress is reported per 2048-byte block, once the block has
+// gone out. Events that run meanwhile may end the transfer (the server closing, an abort, a
+// network error): the upload then stops without another word.
 void TStarFtp::uploader()
 {
     m_bytesTransferred = 0;
@@ -226,14 +230,13 @@ void TStarFtp::uploader()
     m_elapsedMs = 0;
     ReportInfo(infSize, QString::number(QFileInfo(m_localFile).size()));
     QPointer<TStarFtp> alive(this);
-    char *const block = m_transferBuffer.data();
-    int sends = 0;
+    const auto piece = std::make_unique_for_overwrite<char[]>(UploadPieceSize);
     for (;;) {
         if (m_abortRequested) {
             m_success = false;
             break;
         }
-        const long count = m_upload.read(block, 2048);
+        const long count = m_upload.read(piece.get(), UploadPieceSize);
         if (count < 0) {
             ReportError(errLocalRead);
             endUploadEarly();
@@ -241,15 +244,14 @@ void TStarFtp::uploader()
         }
         if (count == 0)
             break;
-        m_bytesTransferred += std::uint32_t(count);
         long sent = 0;
+        long reported = 0;
         bool wouldBlock = false;
         while (sent < count && !m_abortRequested) {
-            if (wouldBlock || sends++ % BlocksPerPass == 0)
-                QCoreApplication::processEvents(wouldBlock ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
+            QCoreApplication::processEvents(wouldBlock ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
             if (!uploadGoesOn(alive))
                 return;
-            const int moved = m_dataSocket->Send(block + sent, int(count - sent));
+            const int moved = m_dataSocket->Send(piece.get() + sent, int(count - sent));
             if (m_dataSocket->LastError() != 0) {
                 if (m_abortRequested)
                     endUploadEarly();
@@ -259,9 +261,14 @@ void TStarFtp::uploader()
             }
             wouldBlock = moved == 0;
             sent += moved;
+            while (sent - reported >= 2048 || (sent == count && reported < count)) {
+                if (!reportUploadedBlock(std::min(2048L, count - reported), reported, alive))
+                    return;
+            }
         }
-        ReportInfo(infProgress);
-        measure();
+        // An abort leaves the block it stopped in partly sent: what went of it is reported too.
+        if (reported < sent && !reportUploadedBlock(sent - reported, reported, alive))
+            return;
     }
     closeDataSockets();
     if (m_fileOpen) {
@@ -270,6 +277,17 @@ void TStarFtp::uploader()
     }
     measure();
     dataSideDone();
+}
+
+bool TStarFtp::reportUploadedBlock(long size, long &reported, const QPointer<TStarFtp> &alive)
+{
+    reported += size;
+    m_bytesTransferred += std::uint32_t(size);
+    ReportInfo(infProgress);
+    if (!alive)
+        return false;
+    measure();
+    return true;
 }
 
 bool TStarFtp::uploadGoesOn(const QPointer<TStarFtp> &alive) const
