@@ -43,6 +43,7 @@ private slots:
     void toolButtons();
     void openingFollowsTheSearchString();
     void caretDisplay();
+    void editingKeys();
     void initialSearchStepsThroughOccurrences();
     void notFoundIsTold();
     void findNextTakesTheSearchString();
@@ -239,6 +240,44 @@ void TestTEditForm::caretDisplay()
     const QRect start = child->editArea()->caretRect(0);
     QTest::mouseClick(child->editArea()->viewport(), Qt::LeftButton, {}, start.center());
     QCOMPARE(child->panel(0)->text(), QStringLiteral("1:0"));
+}
+
+void TestTEditForm::editingKeys()
+{
+    TEditForm *child = addChild();
+    editor::EditArea *edit = child->editArea();
+    child->setText(QStringLiteral("ab\ncd"));
+    QVERIFY(!edit->document()->isModified());
+    // Typing, a line break, Backspace and Delete, then undo back to the text set.
+    edit->setCaret(1);
+    QTest::keyClicks(edit, QStringLiteral("xy"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(child->text(), QStringLiteral("axy\nb\ncd"));
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QCOMPARE(child->text(), QStringLiteral("axy\ncd"));
+    QVERIFY(edit->document()->isModified());
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(child->text(), QStringLiteral("ab\ncd"));
+    QCOMPARE(edit->position(), 1);
+    // Shift and the arrows select, down keeps the column, the selection is replaced by what is typed.
+    QTest::keyClick(edit, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(edit, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(edit->selectedText(), QStringLiteral("b\ncd"));
+    QTest::keyClicks(edit, QStringLiteral("Z"));
+    QCOMPARE(child->text(), QStringLiteral("aZ"));
+    // Cut and paste through the clipboard; Home and End keep to the line.
+    edit->setSelection(0, 2);
+    QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(child->text(), QString());
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(child->text(), QStringLiteral("aZaZ"));
+    QTest::keyClick(edit, Qt::Key_Home);
+    QCOMPARE(edit->position(), 0);
+    QTest::keyClick(edit, Qt::Key_End);
+    QCOMPARE(edit->position(), 4);
 }
 
 void TestTEditForm::initialSearchStepsThroughOccurrences()

@@ -63,27 +63,25 @@ qsizetype TextDocument::replace(qsizetype from, qsizetype to, QStringView text)
 
 qsizetype TextDocument::undo()
 {
-    if (m_undo.empty())
-        return -1;
-    Edit edit = std::move(m_undo.back());
-    m_undo.pop_back();
-    apply(edit.at, edit.inserted.size(), edit.removed);
-    const qsizetype caret = edit.at + edit.removed.size();
-    m_redo.push_back(std::move(edit));
-    setModified(true);
-    emit contentsChanged();
-    return caret;
+    return replay(m_undo, m_redo, false);
 }
 
 qsizetype TextDocument::redo()
 {
-    if (m_redo.empty())
+    return replay(m_redo, m_undo, true);
+}
+
+qsizetype TextDocument::replay(std::vector<Edit> &from, std::vector<Edit> &to, bool forward)
+{
+    if (from.empty())
         return -1;
-    Edit edit = std::move(m_redo.back());
-    m_redo.pop_back();
-    apply(edit.at, edit.removed.size(), edit.inserted);
-    const qsizetype caret = edit.at + edit.inserted.size();
-    m_undo.push_back(std::move(edit));
+    Edit edit = std::move(from.back());
+    from.pop_back();
+    const QString &out = forward ? edit.removed : edit.inserted;
+    const QString &in = forward ? edit.inserted : edit.removed;
+    apply(edit.at, out.size(), in);
+    const qsizetype caret = edit.at + in.size();
+    to.push_back(std::move(edit));
     setModified(true);
     emit contentsChanged();
     return caret;

@@ -58,6 +58,9 @@ private:
         QString removed;
         QString inserted;
     };
+    /// Takes the last edit of \a from, undone (or done again when \a forward), over to \a to;
+    /// returns where the caret goes, or -1 when \a from is empty.
+    qsizetype replay(std::vector<Edit> &from, std::vector<Edit> &to, bool forward);
     /// Swaps in \a text for the \a removedLength characters at \a at, outside the history.
     void apply(qsizetype at, qsizetype removedLength, QStringView text);
 

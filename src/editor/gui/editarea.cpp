@@ -517,20 +517,20 @@ void EditArea::paste()
 
 void EditArea::undo()
 {
-    const qsizetype caret = m_document->undo();
-    if (caret >= 0) {
-        setCaret(caret);
-        ensureCaretVisible();
-    }
+    caretAfterHistory(m_document->undo());
 }
 
 void EditArea::redo()
 {
-    const qsizetype caret = m_document->redo();
-    if (caret >= 0) {
-        setCaret(caret);
-        ensureCaretVisible();
-    }
+    caretAfterHistory(m_document->redo());
+}
+
+void EditArea::caretAfterHistory(qsizetype caret)
+{
+    if (caret < 0)
+        return;
+    setCaret(caret);
+    ensureCaretVisible();
 }
 
 // Keyboard and mouse --------------------------------------------------------------------------

@@ -96,6 +96,8 @@ private:
     /// Puts the caret at \a position, dragging the anchor along unless \a extend.
     void moveCaret(qsizetype position, bool extend);
     void replaceSelection(const QString &text);
+    /// After an undo or redo: the caret at \a caret, unless it is -1 (nothing was done).
+    void caretAfterHistory(qsizetype caret);
     qsizetype previousCharacter(qsizetype position) const;
     qsizetype nextCharacter(qsizetype position) const;
     qsizetype previousWord(qsizetype position) const;
