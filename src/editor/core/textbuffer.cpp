@@ -188,20 +188,25 @@ void TextBuffer::noteLongLines(qsizetype from, qsizetype to)
 
 qsizetype TextBuffer::insert(qsizetype position, QStringView text)
 {
-    const QString added = normalized(text);
-    if (added.isEmpty())
+    // Only a text with CRs is rewritten before it goes in; any other goes in as it is.
+    QString rewritten;
+    if (text.contains(u'\r')) {
+        rewritten = normalized(text);
+        text = rewritten;
+    }
+    if (text.isEmpty())
         return 0;
     position = std::clamp<qsizetype>(position, 0, m_length);
     qsizetype start = 0;
     const std::size_t index = blockAt(position, &start);
     Block &block = m_blocks[index];
-    block.text.insert(position - start, added);
-    block.breaks += countBreaks(added);
+    block.text.insert(position - start, text);
+    block.breaks += countBreaks(text);
     refreshSums(index);
     splitIfLarge(index);
     m_tail = -1;
-    noteLongLines(position, position + added.size());
-    return added.size();
+    noteLongLines(position, position + text.size());
+    return text.size();
 }
 
 void TextBuffer::remove(qsizetype from, qsizetype to)
